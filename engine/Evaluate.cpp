@@ -1,0 +1,206 @@
+#include "Evaluate.h"
+
+#include <cmath>
+#include <limits>
+
+#include "EngineCodes.h"
+#include "PlotGeometry.h"
+#include "SharedState.h"
+
+namespace {
+
+double Failed(std::uint8_t code) {
+    Shared.ComputationFailed = code;
+    return 0;
+}
+
+// B*e^t with the guards shared by the exponential kinds.
+double ScaledExp(double scale, double t) {
+    if (t > ExpUpperLimit) return Failed(FailOverflow);
+    if (t < ExpLowerLimit) return 0;
+    return scale * std::exp(t);
+}
+
+// The polynomial at x, accumulated into result (which keeps the partial sum when
+// the loop stops): each term and each next power is tested through its logarithm.
+// Returns FailOverflow or FailNone.
+std::uint8_t AccumulatePolynomial(double x, double& result) {
+    const auto& s = Shared;
+    const auto& c = s.FitMatrix[0];
+    result = s.FormulaKind == KindPolynomial ? c[1] : 0;
+    double p = x;
+    for (int k = s.PolyFirstColumn; k <= s.UnknownCount; ++k) {
+        if (p > 0 && c[k] > 0) {
+            double t = std::log(c[k]) + std::log(p);
+            if (t > ExpUpperLimit) return FailOverflow;
+            if (t < ExpLowerLimit) p = 0;
+        }
+        double next = result + p * c[k];
+        // Terms with a negative factor escape the logarithm test.
+        if (!std::isfinite(next)) return FailOverflow;
+        result = next;
+        if (p > 0 && x > 0) {
+            double t = std::log(x) + std::log(p);
+            if (t > ExpUpperLimit) return FailOverflow;
+            if (t < ExpLowerLimit) p = 0;
+        }
+        p = p * x;
+    }
+    return FailNone;
+}
+
+}  // namespace
+
+double EvaluateFormula(double x) {
+    const auto& s = Shared;
+    const double a = s.CoefA, b = s.CoefB, c = s.CoefC;
+    double value = 0;
+    switch (s.FormulaKind) {
+        case KindPowerX:
+            if (x <= 0) return Failed(FailLogArgument);
+            value = ScaledExp(b, a * std::log(x));
+            break;
+        case KindPowerA:
+            if (a <= 0) return Failed(FailLogArgument);
+            value = ScaledExp(b, x * std::log(a));
+            break;
+        case KindHyperbolic:
+            if (std::fabs(x) < TinyMagnitude) return Failed(FailDivision);
+            value = a / x + b;
+            break;
+        case KindReciprocalLinear: {
+            double d = a * x + b;
+            if (std::fabs(d) < TinyMagnitude) return Failed(FailDivision);
+            value = 1 / d;
+            break;
+        }
+        case KindRational: {
+            double d = a * x + b;
+            if (std::fabs(d) < TinyMagnitude) return Failed(FailDivision);
+            value = x / d;
+            break;
+        }
+        case KindLogarithmic:
+            if (x <= 0) return Failed(FailLogArgument);
+            value = a * std::log(x) + b;
+            break;
+        case KindExpShifted:
+            if (x > ExpUpperLimit) return Failed(FailOverflow);
+            if (x < ExpLowerLimit) return b;
+            value = a * std::exp(x) + b;
+            break;
+        case KindExponential:
+            value = ScaledExp(a, b * x);
+            break;
+        case KindLogQuadratic: {
+            if (x <= 0) return Failed(FailLogArgument);
+            double l = std::log(x);
+            value = a * l * l + b * l + c;
+            break;
+        }
+        case KindExpQuadratic:
+            value = ScaledExp(a, c * x * x + b * x);
+            break;
+        case KindSine:
+            value = a * std::sin(x + b) + c;
+            break;
+        default:
+            return 0;
+    }
+    // Beyond the explicit guards a value can still leave the range of a double.
+    if (!std::isfinite(value)) return Failed(FailOverflow);
+    return value;
+}
+
+void EvaluateAtArg() {
+    auto& s = Shared;
+    s.ComputationFailed = FailNone;
+    if (!IsPolynomialKind(s.FormulaKind)) {
+        s.EvalResult = EvaluateFormula(s.EvalArg);
+        return;
+    }
+    s.ComputationFailed = AccumulatePolynomial(s.EvalArg, s.EvalResult);
+}
+
+void SampleCurve() {
+    auto& s = Shared;
+    ComputePlotFrame();
+    const double step = (s.DataXMax - s.DataXMin) / 300;
+    s.EvalArg = s.DataXMin;
+    std::int16_t k = 0;
+    // At most 301 samples: a step below the resolution of X would otherwise never
+    // reach DataXMax.
+    for (int sample = 0; sample < MaxCurvePoints; ++sample) {
+        EvaluateAtArg();
+        std::int16_t v = static_cast<std::int16_t>(GraphBandHeight - ToPixelY(s.EvalResult));
+        if (v > 10 && v < GraphBandHeight) {
+            s.CurvePixelX[k] = ToPixelX(s.EvalArg);
+            s.CurvePixelY[k] = v;
+            ++k;
+        }
+        s.EvalArg = s.EvalArg + step;
+        if (!(s.EvalArg <= s.DataXMax)) break;
+    }
+    s.CurvePointCount = k;
+}
+
+void ComputeDeviations() {
+    auto& s = Shared;
+    constexpr double largest = std::numeric_limits<double>::max();
+    s.ComputationFailed = FailNone;
+    s.MeanDeviation = 0;
+    const bool polynomial = IsPolynomialKind(s.FormulaKind);
+    for (int i = 1; i <= s.PointCount; ++i) {
+        s.EvalArg = s.PointX[i];
+        if (polynomial) {
+            std::uint8_t failed = AccumulatePolynomial(s.PointX[i], s.FitMatrix[i][0]);
+            if (failed) {
+                s.ComputationFailed = failed;
+                return;
+            }
+        } else {
+            s.FitMatrix[i][0] = EvaluateFormula(s.PointX[i]);
+        }
+        const double yc = s.FitMatrix[i][0];
+        const double ys = s.PointY[i];
+        double deviation;
+        if (std::fabs(yc) > TinyMagnitude)
+            deviation = 100 * (yc - ys) / yc;
+        else if (ys != 0)
+            deviation = 100 * (ys - yc) / ys;
+        else
+            deviation = 0;  // both (almost) zero: no relative deviation to speak of
+        // A relative deviation against a computed value near the underflow limit can
+        // exceed the range of a double; it is kept at the largest finite magnitude.
+        if (!std::isfinite(deviation)) deviation = deviation < 0 ? -largest : largest;
+        s.Deviation[i] = deviation;
+        s.MeanDeviation = std::fmin(s.MeanDeviation + std::fabs(deviation) / s.PointCount, largest);
+    }
+}
+
+double CorrelationCoefficient() {
+    const auto& s = Shared;
+    const int n = s.PointCount;
+    bool allXEqual = true, allYEqual = true;
+    double sx = 0, sxx = 0, sy = 0, syy = 0;
+    for (int i = 1; i <= n; ++i) {
+        sx = sx + s.PointX[i];
+        sxx = sxx + s.PointX[i] * s.PointX[i];
+        sy = sy + s.PointY[i];
+        syy = syy + s.PointY[i] * s.PointY[i];
+        allXEqual = allXEqual && s.PointX[i] == s.PointX[1];
+        allYEqual = allYEqual && s.PointY[i] == s.PointY[1];
+    }
+    // Equal X or equal Y leave no linear trend to measure: the coefficient is 0.
+    if (n < 2 || allXEqual || allYEqual) return 0;
+    const double vx = (sxx - sx * sx / n) / (n - 1);
+    const double vy = (syy - sy * sy / n) / (n - 1);
+    const double mx = sx / n;
+    const double my = sy / n;
+    if (!(vx > 0) || !(vy > 0)) return 0;
+    double r = 0;
+    for (int i = 1; i <= n; ++i)
+        r = r + (s.PointX[i] - mx) * (s.PointY[i] - my) / ((n - 1) * std::sqrt(vx) * std::sqrt(vy));
+    // Sums beyond the range of a double measure nothing either.
+    return std::isfinite(r) ? r : 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Values of the fitted dependence: at one X, along the curve, at every point with
+// the relative deviations, and the correlation coefficient of the source points.
+
+// Value of kinds 3..13 at x (0 for the polynomials). A failure sets ComputationFailed
+// (FailLogArgument, FailOverflow or FailDivision) and returns 0; it never clears it.
+double EvaluateFormula(double x);
+
+// EvalResult = fitted value at EvalArg, any kind; ComputationFailed cleared first.
+void EvaluateAtArg();
+
+// CurvePixelX/Y and CurvePointCount: at most 301 samples from DataXMin to DataXMax by
+// repeated addition of the step, kept where they lie strictly inside the plot band.
+// Runs ComputePlotFrame first, so the mapping is the one the graph uses.
+void SampleCurve();
+
+// FitMatrix(i, 0) = computed Y, Deviation(i) in percent relative to the computed
+// value (to the source value where the computed one is almost 0), MeanDeviation.
+void ComputeDeviations();
+
+// Linear correlation coefficient of the source points; 0 where all X or all Y are
+// equal, since there is then no linear trend to measure.
+double CorrelationCoefficient();

@@ -1,0 +1,158 @@
+#include "Fit.h"
+
+#include <cmath>
+
+#include "EngineCodes.h"
+#include "SharedState.h"
+#include "Solver.h"
+
+double GuardedExp(double t, std::uint8_t& failure) {
+    if (t > ExpUpperLimit) {
+        failure = FailOverflow;
+        return 0;
+    }
+    if (t < ExpLowerLimit) return 0;
+    return std::exp(t);
+}
+
+namespace {
+
+// Rows of the polynomial kinds: powers of X from PolyFirstColumn-1 upwards, each
+// next power tested through its logarithm before it is formed.
+bool BuildPolynomialRows() {
+    auto& s = Shared;
+    const int m = s.UnknownCount;
+    s.PolyFirstColumn = s.FormulaKind == KindPolynomial ? 2 : 1;
+    for (int i = 1; i <= s.PointCount; ++i) {
+        const double x = s.PointX[i];
+        if (s.FormulaKind == KindPolynomial) s.FitMatrix[i][1] = 1;
+        double p = x;
+        for (int k = s.PolyFirstColumn; k <= m; ++k) {
+            if (x > 0 && p > 0) {
+                double t = std::log(x) + std::log(p);
+                if (t > ExpUpperLimit) {
+                    s.ComputationFailed = FailOverflow;
+                    return false;
+                }
+                if (t < ExpLowerLimit) p = 0;
+            }
+            // Powers of a negative X escape the logarithm test; never store an infinity.
+            if (!std::isfinite(p)) {
+                s.ComputationFailed = FailOverflow;
+                return false;
+            }
+            s.FitMatrix[i][k] = p;
+            p = p * x;
+        }
+        s.FitMatrix[i][0] = s.PointY[i];
+    }
+    return true;
+}
+
+bool Fail(std::uint8_t code) {
+    Shared.ComputationFailed = code;
+    return false;
+}
+
+// One row of kinds 3..13: basis 1, U, V and response W.
+bool BuildTransformedRow(int i) {
+    auto& s = Shared;
+    const std::uint8_t kind = s.FormulaKind;
+    const double x = s.PointX[i];
+    const double y = s.PointY[i];
+    s.FitMatrix[i][1] = 1;
+
+    double u = x;
+    if (kind == KindPowerX || kind == KindLogarithmic || kind == KindLogQuadratic) {
+        if (x <= 0) return Fail(FailLogArgument);
+        u = std::log(x);
+    } else if (kind == KindHyperbolic) {
+        if (std::fabs(x) < TinyMagnitude) return Fail(FailDivision);
+        u = 1 / x;
+    } else if (kind == KindExpShifted) {
+        if (x > ExpUpperLimit) return Fail(FailOverflow);
+        u = x < ExpLowerLimit ? 0 : std::exp(x);
+    } else if (kind == KindSine) {
+        u = std::sin(x);
+    }
+
+    double v = 0;
+    if (kind == KindLogQuadratic) v = u * u;
+    if (kind == KindExpQuadratic) v = x * x;
+    if (kind == KindSine) v = std::cos(x);
+
+    s.FitMatrix[i][2] = u;
+    if (kind >= KindLogQuadratic) s.FitMatrix[i][3] = v;
+
+    double w = y;
+    if (kind == KindPowerX || kind == KindPowerA || kind == KindExponential ||
+        kind == KindExpQuadratic) {
+        if (y <= 0) return Fail(FailLogArgument);
+        w = std::log(y);
+    } else if (kind == KindReciprocalLinear) {
+        if (std::fabs(y) < TinyMagnitude) return Fail(FailDivision);
+        w = 1 / y;
+    } else if (kind == KindRational) {
+        if (std::fabs(y) < TinyMagnitude) return Fail(FailDivision);
+        w = x / y;
+    }
+    // 1/X, X/Y and X^2 can still leave the range of a double.
+    if (!std::isfinite(u) || !std::isfinite(v) || !std::isfinite(w)) return Fail(FailOverflow);
+    s.FitMatrix[i][0] = w;
+    return true;
+}
+
+}  // namespace
+
+void FitCoefficients() {
+    auto& s = Shared;
+    s.ComputationFailed = FailNone;
+    if (IsPolynomialKind(s.FormulaKind)) {
+        if (!BuildPolynomialRows()) return;
+    } else {
+        const std::int16_t m = s.FormulaKind >= KindLogQuadratic ? 3 : 2;
+        s.UnknownCount = m;
+        s.FitUnknownCount = static_cast<std::uint8_t>(m);
+        for (int i = 1; i <= s.PointCount; ++i)
+            if (!BuildTransformedRow(i)) return;
+    }
+    s.EvalArg = s.PointX[s.PointCount];
+    SolveNormalEquations(s.PointCount, s.UnknownCount);
+}
+
+void RecoverCoefficients() {
+    auto& s = Shared;
+    s.ComputationFailed = FailNone;
+    const std::uint8_t kind = s.FormulaKind;
+    if (IsPolynomialKind(kind)) return;
+    const double s1 = s.FitMatrix[0][1];
+    const double s2 = s.FitMatrix[0][2];
+    const double s3 = s.FitMatrix[0][3];
+    std::uint8_t& failed = s.ComputationFailed;
+
+    s.CoefA = s2;
+    if (kind == KindPowerA) s.CoefA = GuardedExp(s2, failed);
+    if (kind == KindExponential || kind == KindExpQuadratic) s.CoefA = GuardedExp(s1, failed);
+    if (kind == KindLogQuadratic) s.CoefA = s3;
+    if (failed) return;
+
+    s.CoefB = s1;
+    if (kind == KindPowerX || kind == KindPowerA) s.CoefB = GuardedExp(s1, failed);
+    if (kind == KindExponential || kind == KindLogQuadratic || kind == KindExpQuadratic)
+        s.CoefB = s2;
+    if (kind == KindSine) {
+        // A*sin(X+B) has no phase to recover when the sine coefficient vanishes.
+        if (std::fabs(s2) < TinyMagnitude) {
+            failed = FailDivision;
+            return;
+        }
+        s.CoefB = std::atan(s3 / s2);
+    }
+    if (failed) return;
+
+    s.CoefC = s1;
+    if (kind == KindExpQuadratic) s.CoefC = s3;
+    if (kind == KindSine) s.CoefA = s2 / std::cos(s.CoefB);
+    if (!std::isfinite(s.CoefA) || !std::isfinite(s.CoefB) || !std::isfinite(s.CoefC))
+        failed = FailOverflow;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The formula catalogue turned into a linear least-squares problem and back.
+
+#include <cstdint>
+
+// Builds rows 1..PointCount of FitMatrix for FormulaKind (column 0 the transformed
+// response, columns 1..m the basis values), sets UnknownCount and FitUnknownCount for
+// kinds 3..13, PolyFirstColumn for kinds 1 and 2, EvalArg = X(N), then solves. For
+// the polynomial kinds UnknownCount must already hold 1..20 unknowns, fewer than
+// points. On return ComputationFailed is nonzero or row 0 of FitMatrix holds the
+// solution s1..sm.
+void FitCoefficients();
+
+// Turns the solution row into CoefA, CoefB, CoefC for kinds 3..13 (nothing for the
+// polynomials). Fails with FailOverflow when an exponent exceeds ExpUpperLimit, and
+// with FailDivision for the sine kind when its sine coefficient is zero.
+void RecoverCoefficients();
+
+// e^t guarded: FailOverflow above ExpUpperLimit, 0 below ExpLowerLimit.
+double GuardedExp(double t, std::uint8_t& failure);

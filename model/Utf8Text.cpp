@@ -1,0 +1,30 @@
+#include "Utf8Text.h"
+
+namespace {
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
+std::size_t CharCount(std::string_view text) {
+    std::size_t n = 0;
+    for (char c : text)
+        if (!IsContinuationByte(c)) ++n;
+    return n;
+}
+
+std::string FirstChars(std::string_view text, std::size_t n) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!IsContinuationByte(text[i])) {
+            if (seen == n) return std::string(text.substr(0, i));
+            ++seen;
+        }
+    }
+    return std::string(text);
+}
+
+std::string TrimBlanks(std::string_view text) {
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    std::size_t last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}

@@ -1,0 +1,207 @@
+#include "PlotGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// A whole number held in a 16-bit integer, saturating where the value cannot fit.
+std::int16_t ToInt16(double v) {
+    if (!(v > std::numeric_limits<std::int16_t>::min())) return std::numeric_limits<std::int16_t>::min();
+    if (v > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(v);
+}
+
+// 16-bit integer arithmetic: results wrap as the pixel variables do.
+std::int16_t Wrap16(int v) { return static_cast<std::int16_t>(v); }
+
+}  // namespace
+
+std::int16_t ClampToPixel(double v) {
+    if (!(v >= -PixelClampLimit)) return -PixelClampLimit;
+    if (v > PixelClampLimit) return PixelClampLimit;
+    return static_cast<std::int16_t>(std::nearbyint(v));
+}
+
+std::int16_t ToPixelX(double x) { return ClampToPixel(Shared.ScaleX * x + Shared.OffsetX); }
+std::int16_t ToPixelY(double y) { return ClampToPixel(Shared.ScaleY * y + Shared.OffsetY); }
+
+void FindRange(const std::array<double, MaxPoints + 1>& values, double& lowest, double& highest) {
+    lowest = highest = values[1];
+    for (int i = 2; i <= Shared.PointCount; ++i) {
+        if (values[i] < lowest)
+            lowest = values[i];
+        else if (values[i] > highest)
+            highest = values[i];
+    }
+}
+
+double CeilWithTolerance(double a, double b) {
+    double q = a / b;
+    double t = q - 0.5;
+    double r;
+    if (std::fabs(t) > 32767) {
+        double f = 30000 * std::trunc(t / 30000);
+        r = f + std::nearbyint(t - f);
+    } else {
+        r = std::nearbyint(t);
+    }
+    if (std::fabs(q - r) > 0.0001) r = r + 1;
+    return r;
+}
+
+bool TryTickStep(double low, double high, double step, double& axisLow, double& axisHigh,
+                 std::int16_t& intervals) {
+    double kLow = -CeilWithTolerance(-low, step);
+    double kHigh = CeilWithTolerance(high, step);
+    intervals = ToInt16(std::nearbyint(kHigh - kLow));
+    axisLow = kLow * step;
+    axisHigh = kHigh * step;
+    return intervals >= 3 && intervals <= 8;
+}
+
+void ChooseAxisScale(double& low, double& high, double& axisLow, double& axisHigh, double& step,
+                     std::int16_t& intervals) {
+    if (high == low) {
+        if (low > 0) {
+            high = high * 1.5;
+            low = low * 0.5;
+        } else if (low < 0) {
+            // All values equal and negative: widened the same way but kept in order,
+            // so the axis still has a positive range.
+            high = high * 0.5;
+            low = low * 1.5;
+        } else {
+            high = 1;
+            low = -1;
+        }
+    }
+    double range = high - low;
+    if (range < 0) {
+        intervals = 0;
+        return;
+    }
+    double p = 1;
+    if (range > 1) {
+        while (10 * p < range) p = p * 10;
+    } else if (range < 1) {
+        while (p > range) p = p / 10;
+    }
+    const double candidates[] = {p / 5, p / 2, p, 2 * p};
+    for (double candidate : candidates) {
+        if (TryTickStep(low, high, candidate, axisLow, axisHigh, intervals)) {
+            step = candidate;
+            return;
+        }
+    }
+}
+
+std::int16_t StepDecimals(double step) {
+    // Bounded so that a zero or negative step cannot loop for ever.
+    constexpr std::int16_t mostDecimals = 340;
+    std::int16_t k = 0;
+    while (step < 1 && k < mostDecimals) {
+        step = step * 10;
+        ++k;
+    }
+    return k;
+}
+
+std::int16_t LabelText(double value, std::int16_t decimals, std::string& text) {
+    // Digit counts are bounded so that an infinite value cannot loop for ever.
+    constexpr int mostIntegerDigits = 330;
+    auto appendDigit = [&text](double digit) {
+        int d = (digit >= 0 && digit <= 9) ? static_cast<int>(digit) : (digit > 9 ? 9 : 0);
+        text += static_cast<char>('0' + d);
+    };
+    text.clear();
+    if (value < 0) {
+        value = -value;
+        text.push_back('-');
+    }
+    double h = std::pow(10.0, -decimals);
+    value = value + h / 2;
+    double p = 1;
+    int n = 0;
+    while (p <= value && n < mostIntegerDigits) {
+        p = p * 10;
+        ++n;
+    }
+    for (int k = 0; k < n; ++k) {
+        p = p / 10;
+        double digit = std::trunc(value / p);
+        value = value - digit * p;
+        appendDigit(digit);
+    }
+    if (n == 0 && decimals == 0) text += '0';
+    text += '.';
+    for (int k = 0; k < decimals; ++k) {
+        value = value * 10;
+        double digit = std::trunc(value);
+        value = value - digit;
+        appendDigit(digit);
+    }
+    int width = static_cast<int>(text.size());
+    return Wrap16(decimals > 0 ? width : width - 1);
+}
+
+PlotFrame ComputePlotFrame() {
+    auto& s = Shared;
+    PlotFrame f;
+    FindRange(s.PointX, s.DataXMin, s.DataXMax);
+    FindRange(s.PointY, s.DataYMin, s.DataYMax);
+    double stepX = 1, stepY = 1;
+    ChooseAxisScale(s.DataXMin, s.DataXMax, f.xLow, f.xHigh, stepX, f.nX);
+    ChooseAxisScale(s.DataYMin, s.DataYMax, f.yLow, f.yHigh, stepY, f.nY);
+    s.DecimalsX = StepDecimals(stepX);
+    s.DecimalsY = StepDecimals(stepY);
+
+    std::string text;
+    std::int16_t wXLow = LabelText(f.xLow, s.DecimalsX, text);
+    std::int16_t wXHigh = LabelText(f.xHigh, s.DecimalsX, text);
+    std::int16_t wY = std::max(LabelText(f.yLow, s.DecimalsY, text), LabelText(f.yHigh, s.DecimalsY, text));
+    std::int16_t wX = std::max(wXLow, wXHigh);
+
+    auto triple = [](std::int16_t w) { return Wrap16(Wrap16(6 * w) / 2); };  // (6w)/2, truncated
+    std::int16_t L = Wrap16(std::max(Wrap16(6 * wY + 4), Wrap16(triple(wXLow) + 1)) + 20);
+    std::int16_t R = Wrap16(GraphBandHeight - std::max<std::int16_t>(21, Wrap16(triple(wXHigh) + 1)));
+    std::int16_t span = Wrap16(R - L + 1);
+    // Labels too wide for the band leave no room to spread them: one row.
+    f.K = span > 0 ? Wrap16(1 + Wrap16(f.nX * Wrap16(6 * wX + 1)) / span) : std::int16_t{1};
+    if (f.K < 1) f.K = 1;  // only absurd label widths wrap the 16-bit product
+    std::int16_t B = (f.yLow * f.yHigh >= 0) ? Wrap16(9 * f.K + 24) : std::int16_t{20};
+
+    s.ScaleX = (R - L) / (f.xHigh - f.xLow);
+    s.OffsetX = L - s.ScaleX * f.xLow;
+    s.ScaleY = (DataAreaTopUp - B) / (f.yHigh - f.yLow);
+    s.OffsetY = B - s.ScaleY * f.yLow;
+    s.AxisXLow = f.xLow;
+    s.AxisYLow = f.yLow;
+    return f;
+}
+
+double YAxisDataX(const PlotFrame& f) { return f.xLow * f.xHigh > 0 ? f.xLow : 0.0; }
+double XAxisDataY(const PlotFrame& f) { return f.yLow * f.yHigh > 0 ? f.yLow : 0.0; }
+
+void PlaceTickLabels(const PlotFrame& f, const std::function<void()>& writeLabel) {
+    auto& s = Shared;
+    if (f.nY > 0) {
+        for (int i = 0; i <= f.nY; ++i) {
+            double v = (f.yHigh - f.yLow) * i / f.nY + f.yLow;
+            std::int16_t w = LabelText(v, s.DecimalsY, s.LabelString);
+            s.LabelX = Wrap16(ToPixelX(YAxisDataX(f)) - 6 - 7 * w);
+            s.LabelYUp = Wrap16(ToPixelY(v) + 7);
+            writeLabel();
+        }
+    }
+    if (f.nX > 0) {
+        for (int i = 0; i <= f.nX; ++i) {
+            double v = (f.xHigh - f.xLow) * i / f.nX + f.xLow;
+            std::int16_t w = LabelText(v, s.DecimalsX, s.LabelString);
+            s.LabelX = Wrap16(ToPixelX(v) - Wrap16(6 * w) / 2);
+            s.LabelYUp = Wrap16(ToPixelY(XAxisDataY(f)) + 4 - 9 * ((i % f.K) + 1));
+            writeLabel();
+        }
+    }
+}

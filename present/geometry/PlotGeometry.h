@@ -1,0 +1,68 @@
+#pragma once
+// Data-to-pixel geometry of the graph: data ranges, tidy axis scales of 3 to 8
+// intervals, tick-label texts and the mapping used by the graph, the curve sampling,
+// the interpolation marker and the point picking. Pixel x grows to the right; "up"
+// pixels grow upwards from the bottom of a 350-pixel band (screen y = 350 - up).
+// Pixel arithmetic is 16-bit, as the layout was designed for.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "SharedState.h"
+
+inline constexpr std::int16_t PixelClampLimit = 1000;
+inline constexpr std::int16_t GraphBandHeight = 350;  // screen y = 350 - up
+inline constexpr std::int16_t DataAreaTopUp = 300;     // up coordinate of the axis top
+
+// The axis scales and margins that one ComputePlotFrame chose.
+struct PlotFrame {
+    double xLow = 0, xHigh = 0, yLow = 0, yHigh = 0;
+    std::int16_t nX = 0, nY = 0;  // tick intervals
+    std::int16_t K = 1;           // rows the X tick labels are spread over
+};
+
+// v rounded half-to-even into -1000..1000; NaN and anything below -1000 give -1000.
+std::int16_t ClampToPixel(double v);
+// x pixel of a data X, and up pixel of a data Y, through ScaleX/OffsetX, ScaleY/OffsetY.
+std::int16_t ToPixelX(double x);
+std::int16_t ToPixelY(double y);
+
+// Smallest and largest of values(1..PointCount).
+void FindRange(const std::array<double, MaxPoints + 1>& values, double& lowest, double& highest);
+
+// Least whole number r with a/b - r <= 0.0001 (a ceiling that forgives rounding).
+double CeilWithTolerance(double a, double b);
+
+// Axis ends on whole multiples of step around low..high; true when 3..8 intervals.
+// The outputs are written whether or not the step is accepted.
+bool TryTickStep(double low, double high, double step, double& axisLow, double& axisHigh,
+                 std::int16_t& intervals);
+
+// Tidy scale for low..high. Equal ends are widened in place first (x to 0.5x..1.5x,
+// ordered, or -1..1 for 0). A negative range gives 0 intervals and leaves the other
+// outputs alone; when no candidate step is accepted, step keeps its value.
+void ChooseAxisScale(double& low, double& high, double& axisLow, double& axisHigh, double& step,
+                     std::int16_t& intervals);
+
+// Decimals a tick label needs for this step (0.05 gives 2, 2 gives 0).
+std::int16_t StepDecimals(double step);
+
+// Tick label digit by digit with "." as point, always ending in "." for 0 decimals
+// and with no 0 before the point below 1. Returns the width in characters (without
+// the final "." when decimals is 0).
+std::int16_t LabelText(double value, std::int16_t decimals, std::string& text);
+
+// Ranges, scales, decimals, margins and the mapping for the current point set; sets
+// DataXMin..DataYMax (widened when equal), DecimalsX/Y, ScaleX..OffsetY, AxisXLow/YLow.
+PlotFrame ComputePlotFrame();
+
+// Where the axes stand: the Y axis at X = xLow when the X range lies on one side of
+// 0, else at X = 0; likewise the X axis.
+double YAxisDataX(const PlotFrame& frame);
+double XAxisDataY(const PlotFrame& frame);
+
+// Puts every tick label text and position into LabelString, LabelX, LabelYUp and
+// calls the writer of the surface being drawn on once per label.
+void PlaceTickLabels(const PlotFrame& frame, const std::function<void()>& writeLabel);

@@ -1,0 +1,39 @@
+#pragma once
+// Form1, the title window: the program's title and purpose on a full-screen
+// four-colour gradient, with "Готовы к работе ?" to start the data entry and
+// "Не готовы к работе ?" to leave. Its load set-up also fills the formula texts.
+// Designed in twips.
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "FormWindow.h"
+
+class TitleWindow : public FormWindow {
+    Q_OBJECT
+public:
+    TitleWindow();
+    void LoadSetUp() override;
+
+    QLabel* Label1 = nullptr;  // title block
+    QLabel* Label2 = nullptr;  // credit line
+    QLabel* Label3 = nullptr;  // purpose block
+    QLabel* Label4 = nullptr;  // shadow bars of the two blocks
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* Command1 = nullptr;  // "Готовы к работе ?"
+    QPushButton* Command2 = nullptr;  // "Не готовы к работе ?"
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void PaintGradient();
+    void Command1Click();
+    void Command2Click();
+};
+
+// The title window, loaded on first reference.
+TitleWindow& Form1();
+bool Form1Loaded();

@@ -1,0 +1,309 @@
+// The engine on data that lie exactly on each dependence, on data it must refuse,
+// and on the statistics it reports.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "EngineCodes.h"
+#include "Evaluate.h"
+#include "Fit.h"
+#include "PointSetup.h"
+#include "SharedState.h"
+
+namespace {
+
+std::vector<std::pair<double, double>> Sample(const std::vector<double>& xs, const std::function<double(double)>& f) {
+    std::vector<std::pair<double, double>> points;
+    for (double x : xs) points.emplace_back(x, f(x));
+    return points;
+}
+
+const std::vector<double> PositiveX = {0.5, 1, 1.5, 2, 3, 4.5};
+
+struct ExactCase {
+    const char* name;
+    std::uint8_t kind;
+    std::function<double(double)> f;
+    double a, b, c;
+    std::vector<double> xs = PositiveX;
+};
+
+class ExactData : public testing::TestWithParam<ExactCase> {};
+
+TEST_P(ExactData, GivesTheCoefficientsBack) {
+    const auto& c = GetParam();
+    UsePoints(Sample(c.xs, c.f));
+    ChooseKind(c.kind);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.CoefA, c.a, 1e-9 * std::max(1.0, std::fabs(c.a)));
+    EXPECT_NEAR(Shared.CoefB, c.b, 1e-9 * std::max(1.0, std::fabs(c.b)));
+    if (c.kind >= KindLogQuadratic) {
+        EXPECT_NEAR(Shared.CoefC, c.c, 1e-9 * std::max(1.0, std::fabs(c.c)));
+    }
+    ComputeDeviations();
+    EXPECT_LT(Shared.MeanDeviation, 1e-8);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, ExactData,
+    testing::Values(
+        ExactCase{"PowerX", KindPowerX, [](double x) { return 2 * std::pow(x, 1.5); }, 1.5, 2, 0},
+        ExactCase{"PowerA", KindPowerA, [](double x) { return 2 * std::pow(3, x); }, 3, 2, 0},
+        ExactCase{"Hyperbolic", KindHyperbolic, [](double x) { return 3 / x + 1; }, 3, 1, 0},
+        ExactCase{"ReciprocalLinear", KindReciprocalLinear, [](double x) { return 1 / (2 * x + 1); }, 2, 1, 0},
+        ExactCase{"Rational", KindRational, [](double x) { return x / (2 * x + 3); }, 2, 3, 0},
+        ExactCase{"Logarithmic", KindLogarithmic, [](double x) { return 2 * std::log(x) + 1; }, 2, 1, 0},
+        ExactCase{"ExpShifted", KindExpShifted, [](double x) { return 0.5 * std::exp(x) + 2; }, 0.5, 2, 0},
+        ExactCase{"Exponential", KindExponential, [](double x) { return 2 * std::exp(0.5 * x); }, 2, 0.5, 0},
+        ExactCase{"LogQuadratic", KindLogQuadratic,
+                  [](double x) { double l = std::log(x); return 1.5 * l * l - 2 * l + 3; }, 1.5, -2, 3},
+        ExactCase{"ExpQuadratic", KindExpQuadratic, [](double x) { return 2 * std::exp(0.3 * x - 0.1 * x * x); },
+                  2, 0.3, -0.1},
+        ExactCase{"Sine", KindSine, [](double x) { return 2 * std::sin(x + 0.5) + 1; }, 2, 0.5, 1},
+        ExactCase{"SineSignGoesToA", KindSine, [](double x) { return -2 * std::sin(x); }, -2, 0, 0,
+                  {0.3, 1, 1.7, 2.2, 4, 5.5}},
+        ExactCase{"ExpShiftedFarLeftPointContributesZero", KindExpShifted,
+                  [](double x) { return x < -1419 ? 1.0 : 2 * std::exp(x) + 1; }, 2, 1, 0, {-1500, 0, 1, 2}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Polynomials, CoefficientsSitInRowZeroInColumnOrder) {
+    UsePoints(Sample({-2, -1, 0, 1, 2, 3}, [](double x) { return 1 + 2 * x + 3 * x * x; }));
+    ChooseKind(KindPolynomial, 2);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.FitMatrix[0][1], 1, 1e-10);
+    EXPECT_NEAR(Shared.FitMatrix[0][2], 2, 1e-10);
+    EXPECT_NEAR(Shared.FitMatrix[0][3], 3, 1e-10);
+
+    UsePoints(Sample({-2, -1, 1, 2, 3}, [](double x) { return 2 * x + 3 * x * x; }));
+    ChooseKind(KindPolynomialNoFree, 2);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.FitMatrix[0][1], 2, 1e-10);
+    EXPECT_NEAR(Shared.FitMatrix[0][2], 3, 1e-10);
+}
+
+TEST(Polynomials, OneUnknownIsTheRatioOfSums) {
+    UsePoints(std::vector<std::pair<double, double>>{{1, 2}, {2, 3}, {4, 9}});
+    ChooseKind(KindPolynomialNoFree, 1);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    // (1*2 + 2*3 + 4*9) / (1 + 4 + 16) = 44 / 21
+    EXPECT_DOUBLE_EQ(Shared.FitMatrix[0][1], 44.0 / 21.0);
+}
+
+TEST(Polynomials, StraightLineGivesInterceptAndSlope) {
+    UsePoints(Sample({0, 1, 2, 3}, [](double x) { return 4 - 0.5 * x; }));
+    ChooseKind(KindPolynomial, 1);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.FitMatrix[0][1], 4, 1e-12);
+    EXPECT_NEAR(Shared.FitMatrix[0][2], -0.5, 1e-12);
+}
+
+// The highest degree at which a polynomial with free term, sampled at 40 points
+// spread over [-1, 1], still comes back to 6 significant digits.
+constexpr int HighestRecoveredDegree = 14;
+
+TEST(Polynomials, HighDegreesComeBackOnTheUnitInterval) {
+    for (int degree = 1; degree <= HighestRecoveredDegree; ++degree) {
+        std::vector<double> xs;
+        for (int i = 0; i < 40; ++i) xs.push_back(-1 + 2.0 * i / 39);
+        auto coefficient = [](int k) { return 1.0 + 0.5 * k * (k % 2 ? -1 : 1); };
+        UsePoints(Sample(xs, [&](double x) {
+            double y = 0, p = 1;
+            for (int k = 0; k <= degree; ++k, p *= x) y += coefficient(k) * p;
+            return y;
+        }));
+        ChooseKind(KindPolynomial, static_cast<std::int16_t>(degree));
+        ASSERT_EQ(RunGuardedComputation(), FailNone) << "degree " << degree;
+        for (int k = 0; k <= degree; ++k)
+            EXPECT_NEAR(Shared.FitMatrix[0][k + 1], coefficient(k), 1e-6 * std::fabs(coefficient(k)))
+                << "degree " << degree << ", A[" << k << "]";
+    }
+}
+
+struct FailureCase {
+    const char* name;
+    std::uint8_t kind;
+    std::int16_t degree;
+    std::vector<std::pair<double, double>> points;
+    std::uint8_t code;
+};
+
+class Refused : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(Refused, WithItsFailureCode) {
+    const auto& c = GetParam();
+    UsePoints(c.points);
+    ChooseKind(c.kind, c.degree);
+    EXPECT_EQ(RunGuardedComputation(), c.code);
+}
+
+const std::vector<std::pair<double, double>> WithXZero = {{0, 1}, {1, 2}, {2, 3}, {3, 5}};
+const std::vector<std::pair<double, double>> WithYZero = {{1, 0}, {2, 2}, {3, 3}, {4, 5}};
+const std::vector<std::pair<double, double>> WithYNegative = {{1, -1}, {2, 2}, {3, 3}, {4, 5}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, Refused,
+    testing::Values(
+        FailureCase{"PowerXAtXZero", KindPowerX, 0, WithXZero, FailLogArgument},
+        FailureCase{"LogarithmicAtXZero", KindLogarithmic, 0, WithXZero, FailLogArgument},
+        FailureCase{"LogQuadraticAtXZero", KindLogQuadratic, 0, WithXZero, FailLogArgument},
+        FailureCase{"PowerXAtYZero", KindPowerX, 0, WithYZero, FailLogArgument},
+        FailureCase{"PowerAAtYNegative", KindPowerA, 0, WithYNegative, FailLogArgument},
+        FailureCase{"ExponentialAtYZero", KindExponential, 0, WithYZero, FailLogArgument},
+        FailureCase{"ExpQuadraticAtYNegative", KindExpQuadratic, 0, WithYNegative, FailLogArgument},
+        FailureCase{"HyperbolicAtXZero", KindHyperbolic, 0, WithXZero, FailDivision},
+        FailureCase{"ReciprocalAtYZero", KindReciprocalLinear, 0, WithYZero, FailDivision},
+        FailureCase{"RationalAtYZero", KindRational, 0, WithYZero, FailDivision},
+        // A divisor of exactly 1e-308 passes the build; its square then overflows the sums.
+        FailureCase{"HyperbolicAtTinyMagnitudePasses", KindHyperbolic, 0, {{1e-308, 1}, {1, 2}, {2, 3}}, FailOverflow},
+        FailureCase{"ExpShiftedBeyond709", KindExpShifted, 0, {{1, 1}, {2, 2}, {710, 3}}, FailOverflow},
+        FailureCase{"PowerOfXOverflows", KindPolynomial, 2, {{1, 1}, {2, 2}, {3, 3}, {1e200, 4}}, FailOverflow},
+        FailureCase{"NormalEquationsOverflow", KindHyperbolic, 0, {{1e-200, 1}, {1, 2}, {2, 3}}, FailOverflow},
+        FailureCase{"BackTransformOverflows", KindExponential, 0, {{1, 1.7e308}, {2, 1.7e308}, {3, 1.7e308}},
+                    FailOverflow},
+        FailureCase{"NegativePowerBeyondDouble", KindPolynomial, 3, {{-1e110, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}},
+                    FailOverflow},
+        FailureCase{"QuotientBeyondDouble", KindRational, 0, {{1e300, 1e-10}, {1, 2}, {2, 3}}, FailOverflow},
+        FailureCase{"AllXEqual", KindPolynomial, 1, {{2, 1}, {2, 2}, {2, 3}}, FailDivision},
+        FailureCase{"LogarithmicOneX", KindLogarithmic, 0, {{2, 1}, {2, 2}, {2, 3}}, FailDivision},
+        FailureCase{"FewerDistinctXThanUnknowns", KindPolynomial, 3, {{1, 1}, {1, 2}, {2, 3}, {2, 4}, {2, 5}},
+                    FailDivision}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Recover, SineWithoutSineCoefficientHasNoPhase) {
+    Shared = SharedState{};
+    Shared.FormulaKind = KindSine;
+    Shared.FitMatrix[0][1] = 1;
+    Shared.FitMatrix[0][2] = 0;
+    Shared.FitMatrix[0][3] = 2;
+    RecoverCoefficients();
+    EXPECT_EQ(Shared.ComputationFailed, FailDivision);
+}
+
+TEST(Recover, ExponentBelowLowerLimitGivesZero) {
+    Shared = SharedState{};
+    Shared.FormulaKind = KindExponential;
+    Shared.FitMatrix[0][1] = -1500;
+    Shared.FitMatrix[0][2] = 1;
+    RecoverCoefficients();
+    EXPECT_EQ(Shared.ComputationFailed, FailNone);
+    EXPECT_EQ(Shared.CoefA, 0);
+}
+
+class Evaluation : public testing::Test {
+protected:
+    void Use(std::uint8_t kind, double a, double b, double c = 0) {
+        Shared = SharedState{};
+        Shared.FormulaKind = kind;
+        Shared.CoefA = a;
+        Shared.CoefB = b;
+        Shared.CoefC = c;
+    }
+    double At(double x) {
+        Shared.ComputationFailed = FailNone;
+        return EvaluateFormula(x);
+    }
+};
+
+TEST_F(Evaluation, GuardsEachKind) {
+    Use(KindExpShifted, 2, 3);
+    EXPECT_EQ(At(-2000), 3);
+    EXPECT_EQ(Shared.ComputationFailed, FailNone);
+    EXPECT_EQ(At(710), 0);
+    EXPECT_EQ(Shared.ComputationFailed, FailOverflow);
+
+    Use(KindHyperbolic, 1, 1);
+    EXPECT_EQ(At(0), 0);
+    EXPECT_EQ(Shared.ComputationFailed, FailDivision);
+
+    for (std::uint8_t kind : {KindPowerX, KindLogarithmic, KindLogQuadratic}) {
+        Use(kind, 1, 1, 1);
+        EXPECT_EQ(At(0), 0);
+        EXPECT_EQ(Shared.ComputationFailed, FailLogArgument) << int(kind);
+        At(-1);
+        EXPECT_EQ(Shared.ComputationFailed, FailLogArgument) << int(kind);
+    }
+    Use(KindPowerA, -2, 1);
+    At(1);
+    EXPECT_EQ(Shared.ComputationFailed, FailLogArgument);
+
+    Use(KindExponential, 1, 1);
+    EXPECT_EQ(At(-2000), 0);
+    EXPECT_EQ(Shared.ComputationFailed, FailNone);
+    At(800);
+    EXPECT_EQ(Shared.ComputationFailed, FailOverflow);
+    Use(KindExponential, 1e300, 1);
+    At(700);  // e^700 is finite, times 1e300 is not
+    EXPECT_EQ(Shared.ComputationFailed, FailOverflow);
+}
+
+TEST_F(Evaluation, PolynomialTrialStopsOnOverflow) {
+    UsePoints(Sample({1, 2, 3, 4}, [](double x) { return 1 + x * x; }));
+    ChooseKind(KindPolynomial, 2);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    Shared.EvalArg = 1e200;
+    EvaluateAtArg();
+    EXPECT_EQ(Shared.ComputationFailed, FailOverflow);
+    Shared.EvalArg = -1e200;  // the negative powers escape the logarithm test
+    EvaluateAtArg();
+    EXPECT_EQ(Shared.ComputationFailed, FailOverflow);
+    Shared.EvalArg = 2;
+    EvaluateAtArg();
+    EXPECT_EQ(Shared.ComputationFailed, FailNone);
+    EXPECT_NEAR(Shared.EvalResult, 5, 1e-9);
+}
+
+TEST(Deviations, AreRelativeToTheComputedValue) {
+    // Kind 13 with A = 0 computes the constant C at every X.
+    auto deviationFor = [](double source, double computed) {
+        UsePoints(std::vector<std::pair<double, double>>{{1, source}, {2, source}, {3, source}});
+        Shared.FormulaKind = KindSine;
+        Shared.CoefA = 0;
+        Shared.CoefC = computed;
+        ComputeDeviations();
+        return Shared.Deviation[1];
+    };
+    EXPECT_DOUBLE_EQ(deviationFor(4, 5), 20);
+    EXPECT_DOUBLE_EQ(deviationFor(0, 0.5), 100);
+    EXPECT_DOUBLE_EQ(deviationFor(2, 0), 100);
+    EXPECT_DOUBLE_EQ(deviationFor(0, 0), 0);
+    EXPECT_DOUBLE_EQ(deviationFor(0, 1e-320), 0);
+    EXPECT_TRUE(std::isfinite(deviationFor(1e300, 1e-300)));
+    EXPECT_DOUBLE_EQ(deviationFor(6, 5), -20);
+    EXPECT_DOUBLE_EQ(Shared.MeanDeviation, 20);
+}
+
+TEST(Correlation, OfTheSourcePoints) {
+    UsePoints(std::vector<std::pair<double, double>>{{1, 2}, {2, 4}, {3, 6}});
+    EXPECT_NEAR(CorrelationCoefficient(), 1, 1e-15);
+    UsePoints(std::vector<std::pair<double, double>>{{1, 6}, {2, 4}, {3, 2}});
+    EXPECT_NEAR(CorrelationCoefficient(), -1, 1e-15);
+    UsePoints(std::vector<std::pair<double, double>>{{1, 2}, {2, 3}, {3, 2}});
+    EXPECT_NEAR(CorrelationCoefficient(), 0, 1e-15);
+    UsePoints(std::vector<std::pair<double, double>>{{2, 1}, {2, 4}, {2, 6}});
+    EXPECT_EQ(CorrelationCoefficient(), 0);
+    UsePoints(std::vector<std::pair<double, double>>{{1, 5}, {2, 5}, {3, 5}});
+    EXPECT_EQ(CorrelationCoefficient(), 0);
+    UsePoints(std::vector<std::pair<double, double>>{{1e200, 1}, {2e200, 2}, {3e200, 3}});
+    EXPECT_TRUE(std::isfinite(CorrelationCoefficient()));
+}
+
+TEST(Curve, StaysInsideTheBandAndEnds) {
+    UsePoints(Sample({0.1, 0.5, 1, 2, 3}, [](double x) { return 1 / x; }));
+    ChooseKind(KindHyperbolic);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_GT(Shared.CurvePointCount, 100);
+    EXPECT_LE(Shared.CurvePointCount, 301);
+    for (int k = 0; k < Shared.CurvePointCount; ++k) {
+        EXPECT_GT(Shared.CurvePixelY[k], 10);
+        EXPECT_LT(Shared.CurvePixelY[k], 350);
+    }
+    // A step below the resolution of X must not sample for ever.
+    UsePoints(std::vector<std::pair<double, double>>{{1e16, 1}, {1e16 + 2, 2}, {1e16 + 4, 3}});
+    ChooseKind(KindPolynomial, 1);
+    RunGuardedComputation();
+    SampleCurve();
+    EXPECT_LE(Shared.CurvePointCount, 301);
+}
+
+}  // namespace

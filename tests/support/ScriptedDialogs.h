@@ -1,0 +1,36 @@
+#pragma once
+// Dialogues answered from a queue, for tests that drive the windows' logic without
+// the real dialogue boxes; every question asked is kept for the assertions.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "Dialogs.h"
+
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Asked {
+        std::string kind, prompt, title;
+        double x = 0, y = 0;
+        MessageIcon icon = MessageIcon::None;
+    };
+
+    ScriptedDialogs() { UseDialogs(this); }
+    ~ScriptedDialogs() override { UseDialogs(nullptr); }
+
+    void QueueText(std::string text) { texts_.push_back(std::move(text)); }
+    void QueueAnswer(bool yes) { answers_.push_back(yes); }
+
+    std::string InputBox(const std::string& prompt, const std::string& title, double x, double y) override;
+    bool AskYesNo(const std::string& prompt, const std::string& title, MessageIcon icon) override;
+    void Inform(const std::string& prompt, const std::string& title, MessageIcon icon) override;
+    void Beep() override { ++beeps; }
+
+    std::vector<Asked> asked;
+    int beeps = 0;
+
+private:
+    std::deque<std::string> texts_;
+    std::deque<bool> answers_;
+};

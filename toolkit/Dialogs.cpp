@@ -1,0 +1,62 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "FormWindow.h"
+
+namespace {
+Dialogs* installed = nullptr;
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::Warning: return QMessageBox::Warning;
+        case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+}  // namespace
+
+Dialogs& TheDialogs() {
+    static QtDialogs real;
+    return installed ? *installed : real;
+}
+
+void UseDialogs(Dialogs* dialogs) { installed = dialogs; }
+
+QString CaptionText(const std::string& text) {
+    QString caption = QString::fromStdString(text);
+    caption.replace(QChar('\r'), QChar('\n'));
+    return caption;
+}
+
+std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title, double xTwips,
+                                double yTwips) {
+    QInputDialog dialog;
+    dialog.setObjectName(QStringLiteral("InputBox"));
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(CaptionText(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(QString());
+    dialog.move(TwipsToPixels(xTwips), TwipsToPixels(yTwips));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.textValue().toStdString();
+}
+
+bool QtDialogs::AskYesNo(const std::string& prompt, const std::string& title, MessageIcon icon) {
+    QMessageBox box(ToQtIcon(icon), QString::fromStdString(title), CaptionText(prompt),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogs::Inform(const std::string& prompt, const std::string& title, MessageIcon icon) {
+    QMessageBox box(ToQtIcon(icon), QString::fromStdString(title), CaptionText(prompt), QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+}
+
+void QtDialogs::Beep() { QApplication::beep(); }

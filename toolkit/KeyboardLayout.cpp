@@ -1,0 +1,3 @@
+#include "KeyboardLayout.h"
+
+void ActivateKeyboardLayout(std::uint32_t, std::uint32_t) {}

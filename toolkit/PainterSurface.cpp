@@ -1,0 +1,91 @@
+#include "PainterSurface.h"
+
+#include <QFontMetricsF>
+
+QColor ToQColor(Color bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const QFont& bold,
+             double unitsPerPixel, const QColor& background) {
+    const double k = 1.0 / unitsPerPixel;
+    QPen pen(ToQColor(op.color));
+    pen.setWidthF(op.width);
+    pen.setStyle(op.style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    switch (op.kind) {
+        case SurfaceOp::Clear:
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(QRectF(QPointF(0, 0), QSizeF(painter.device()->width(), painter.device()->height())),
+                             background);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            break;
+        case SurfaceOp::Text: {
+            const QFont& font = op.bold ? bold : regular;
+            painter.setFont(font);
+            painter.setPen(ToQColor(op.color));
+            QFontMetricsF metrics(font);
+            painter.drawText(QPointF(op.x1 * k, op.y1 * k + metrics.ascent()), QString::fromStdString(op.text));
+            break;
+        }
+        case SurfaceOp::Line:
+            painter.setPen(pen);
+            painter.drawLine(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k));
+            break;
+        case SurfaceOp::Box:
+            painter.fillRect(QRectF(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k)).normalized(),
+                             ToQColor(op.color));
+            break;
+        case SurfaceOp::Circle:
+            painter.setPen(pen);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(QPointF(op.x1 * k, op.y1 * k), op.x2 * k, op.x2 * k);
+            break;
+    }
+}
+
+ImageSurface::ImageSurface(FontSpec font, double unitsPerPixel)
+    : image_(1, 1, QImage::Format_RGB32), unitsPerPixel_(unitsPerPixel) {
+    font.bold = false;
+    regular_ = MakeFont(font);
+    font.bold = true;
+    bold_ = MakeFont(font);
+    image_.fill(background_);
+}
+
+void ImageSurface::EnsureSize(int widthPixels, int heightPixels) {
+    if (widthPixels <= image_.width() && heightPixels <= image_.height()) return;
+    QImage larger(std::max(widthPixels, image_.width()), std::max(heightPixels, image_.height()),
+                  QImage::Format_RGB32);
+    larger.fill(background_);
+    QPainter painter(&larger);
+    painter.drawImage(0, 0, image_);
+    painter.end();
+    image_ = std::move(larger);
+}
+
+void ImageSurface::SetBackground(Color bgr) { background_ = ToQColor(bgr); }
+
+double ImageSurface::TextLineHeight() const {
+    return QFontMetricsF(Bold() ? bold_ : regular_).height() * unitsPerPixel_;
+}
+
+double ImageSurface::TextAdvance(std::string_view text) const {
+    QFontMetricsF metrics(Bold() ? bold_ : regular_);
+    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) *
+           unitsPerPixel_;
+}
+
+void ImageSurface::Render(const SurfaceOp& op) {
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, op.kind == SurfaceOp::Circle);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    PaintOp(painter, op, regular_, bold_, unitsPerPixel_, background_);
+}
+
+void ReplayRecording(QPainter& painter, const RecordingSurface& recording, FontSpec font,
+                     Color background) {
+    font.bold = false;
+    QFont regular = MakeFont(font);
+    font.bold = true;
+    QFont bold = MakeFont(font);
+    for (const SurfaceOp& op : recording.Ops()) PaintOp(painter, op, regular, bold, 1.0, ToQColor(background));
+}

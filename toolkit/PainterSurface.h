@@ -1,0 +1,49 @@
+#pragma once
+// Surfaces that render with QPainter: a persistent image behind a window, and the
+// replay of a recorded drawing onto any paint device (the printer page).
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+#include "Fonts.h"
+#include "RecordingSurface.h"
+#include "Surface.h"
+
+QColor ToQColor(Color bgr);
+
+// Renders one operation; unitsPerPixel converts the surface's units (15 for twips).
+void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const QFont& bold,
+             double unitsPerPixel, const QColor& background);
+
+// Draws onto an image that keeps its content until cleared: the window shows it on
+// every paint, so what was drawn survives expose and resize.
+class ImageSurface : public Surface {
+public:
+    ImageSurface(FontSpec font, double unitsPerPixel);
+
+    QImage& Image() { return image_; }
+    const QImage& Image() const { return image_; }
+    // Makes the image at least this many pixels, keeping what is drawn.
+    void EnsureSize(int widthPixels, int heightPixels);
+    void SetBackground(Color bgr);
+    void SetLogicalWidth(double widthUnits) { logicalWidth_ = widthUnits; }
+
+    double Width() const override { return logicalWidth_; }
+    double TextLineHeight() const override;
+    double TextAdvance(std::string_view text) const override;
+
+protected:
+    void Render(const SurfaceOp& op) override;
+
+private:
+    QImage image_;
+    QFont regular_, bold_;
+    double unitsPerPixel_;
+    double logicalWidth_ = 0;
+    QColor background_ = Qt::white;
+};
+
+// Replays a recorded drawing onto a painter whose coordinates are the recording's.
+void ReplayRecording(QPainter& painter, const RecordingSurface& recording, FontSpec font,
+                     Color background);
