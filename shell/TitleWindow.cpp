@@ -60,6 +60,7 @@ void TitleWindow::LoadSetUp() {
     const double label1Left = half(windowWidth) - half(label1Width);
     PlaceControl(Label1, label1Left, Label1Top, label1Width, label1Height);
     SetLabelCaption(Label1, "\rПрограмма аппроксимации экспериментальных\rданных типовой зависимостью\r");
+    FitCaptionToWidth(Label1);
 
     const double label3Top = Label1Top + label1Height + 500;
     const double label3Left = label1Left - (Label3DesignedWidth - label1Width) / 2;
@@ -69,6 +70,7 @@ void TitleWindow::LoadSetUp() {
     SetLabelCaption(Label3,
                     "\rПрограмма предназначена для расчета коэффициентов типовой\r\r"
                     "зависимости при проведении научно-исследовательских работ\r");
+    FitCaptionToWidth(Label3);
 
     // Shadow bars: a vertical one along the right edge, a horizontal one under the block.
     auto shadow = [this](double left, double top, double width, double height, QLabel* vertical,
@@ -80,6 +82,7 @@ void TitleWindow::LoadSetUp() {
     shadow(label3Left, label3Top, label3Width, label3Height, Label6, Label7);
 
     PlaceControl(Label2, 12000, Command1Top + 2000, CreditWidth, CreditHeight);
+    Label2->adjustSize();
 
     Command1->setFocusPolicy(Qt::StrongFocus);
     Command2->setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,8 @@
 #include "Controls.h"
 
+#include <QFontMetrics>
+#include <QStringList>
+
 #include "Dialogs.h"
 #include "PainterSurface.h"
 
@@ -7,11 +10,41 @@ namespace {
 QString Rgb(Color bgr) { return ToQColor(bgr).name(); }
 }  // namespace
 
-QPushButton* MakeButton(QWidget* parent, const std::string& caption, const FontSpec& font,
-                        std::optional<Color> background) {
-    auto* button = new QPushButton(parent);
+void CaptionButton::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    Wrap();
+}
+
+void CaptionButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    Wrap();
+}
+
+void CaptionButton::Wrap() {
+    const QFontMetrics metrics(font());
+    const int room = std::max(1, width() - 8);
+    QStringList lines;
+    for (const QString& given : CaptionText(caption_).split(QChar('\n'))) {
+        QString line;
+        for (const QString& word : given.split(QChar(' '))) {
+            QString longer = line.isEmpty() ? word : line + QChar(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+                lines << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+    }
+    setText(lines.join(QChar('\n')));
+}
+
+CaptionButton* MakeButton(QWidget* parent, const std::string& caption, const FontSpec& font,
+                          std::optional<Color> background) {
+    auto* button = new CaptionButton(parent);
     button->setFont(MakeFont(font));
-    SetButtonCaption(button, caption);
+    button->SetCaption(caption);
     if (background) {
         // A style sheet makes the platform draw the button flat in its own colour.
         button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
@@ -41,6 +74,9 @@ QListWidget* MakeList(QWidget* parent, const FontSpec& font) {
     auto* list = new QListWidget(parent);
     list->setFont(MakeFont(font));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #808080; }"
+                                       "QListWidget::item { padding: 0px; margin: 0px; border: 0px; }"));
     return list;
 }
 
@@ -50,6 +86,22 @@ QLineEdit* MakeTextBox(QWidget* parent, const FontSpec& font) {
     return box;
 }
 
-void SetButtonCaption(QPushButton* button, const std::string& caption) { button->setText(CaptionText(caption)); }
 void SetLabelCaption(QLabel* label, const std::string& caption) { label->setText(CaptionText(caption)); }
-void AddListLine(QListWidget* list, const std::string& line) { list->addItem(QString::fromStdString(line)); }
+void AddListLine(QListWidget* list, const std::string& line) {
+    // One line of the list is as high as its font: 195 twips for the 9.75-point face.
+    auto* item = new QListWidgetItem(QString::fromStdString(line), list);
+    item->setSizeHint(QSize(item->sizeHint().width(), list->font().pixelSize()));
+}
+
+void FitCaptionToWidth(QLabel* label) {
+    QFont font = label->font();
+    const int room = label->width() - 6;
+    auto widest = [&label](const QFont& f) {
+        QFontMetrics metrics(f);
+        int most = 0;
+        for (const QString& line : label->text().split(QChar('\n'))) most = std::max(most, metrics.horizontalAdvance(line));
+        return most;
+    };
+    while (font.pixelSize() > 6 && widest(font) > room) font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+}

@@ -13,14 +13,33 @@
 #include "Fonts.h"
 #include "SharedState.h"
 
-QPushButton* MakeButton(QWidget* parent, const std::string& caption, const FontSpec& font,
-                        std::optional<Color> background = std::nullopt);
+// A button that keeps its caption as given and wraps it at blanks to fit its width,
+// as a caption too long for one line is shown.
+class CaptionButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CaptionButton(QWidget* parent) : QPushButton(parent) {}
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Wrap();
+    std::string caption_;
+};
+
+CaptionButton* MakeButton(QWidget* parent, const std::string& caption, const FontSpec& font,
+                          std::optional<Color> background = std::nullopt);
 QLabel* MakeLabel(QWidget* parent, const std::string& caption, const FontSpec& font,
                   std::optional<Color> background = std::nullopt, std::optional<Color> text = std::nullopt,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 QListWidget* MakeList(QWidget* parent, const FontSpec& font);
 QLineEdit* MakeTextBox(QWidget* parent, const FontSpec& font);
 
-void SetButtonCaption(QPushButton* button, const std::string& caption);
 void SetLabelCaption(QLabel* label, const std::string& caption);
+// Makes the label's font smaller, where needed, until its longest caption line fits
+// its width: the stand-in faces run wider than the ones the layout was drawn with.
+void FitCaptionToWidth(QLabel* label);
 void AddListLine(QListWidget* list, const std::string& line);

@@ -1,0 +1,118 @@
+#include "ResultsWindow.h"
+
+#include "Controls.h"
+#include "ErrorReport.h"
+#include "Evaluate.h"
+#include "Fit.h"
+#include "FormulaChoice.h"
+#include "Graph.h"
+#include "Program.h"
+#include "SharedState.h"
+#include "Table.h"
+
+namespace {
+WindowAccessor<ResultsWindow> accessor;
+
+constexpr int ButtonWidth = 265, ButtonHeight = 50, ButtonGap = 20, ColumnGap = 40;
+constexpr int LeftColumnX = 16, FirstButtonTop = 390;
+constexpr int ListWidth = 500, ListTop = 400;
+const FontSpec ButtonFont{Face::Arial, 9.75, true};
+}  // namespace
+
+ResultsWindow& Form3() { return accessor.Get(); }
+bool Form3Loaded() { return accessor.Loaded(); }
+
+ResultsWindow::ResultsWindow() : FormWindow(WindowUnits::Pixels, FontSpec{Face::Courier, 9.75, true}) {
+    Command1 = MakeButton(this, "Окончание работы", ButtonFont, 0x0000FF);
+    Command2 = MakeButton(this, "Изменение вида аппроксимирующей зависимости", ButtonFont, 0xFFFFC0);
+    Command3 = MakeButton(this, "Увеличение числа пар точек исходных данных", ButtonFont, 0xFFFF80);
+    Command4 = MakeButton(this, "Уменьшение числа пар точек исходных данных", ButtonFont, 0xFFFF00);
+    Command5 = MakeButton(this, "Интерполяция", ButtonFont, 0xC0C000);
+    Command6 = MakeButton(this, "Печать результатов", ButtonFont, 0x00FF00);
+    Command7 = MakeButton(this, "Изменение исходных данных", ButtonFont, 0xFFFFC0);
+    List1 = MakeList(this, FontSpec{Face::Courier, 9.75, true});
+    Label4 = MakeLabel(this, "", FontSpec{Face::MsSansSerif, 12, true});
+    Label1 = MakeLabel(this, "", FontSpec{Face::TimesNewRoman, 12, true});
+    Text1 = MakeTextBox(this, FontSpec{Face::Courier, 9.75, false});
+    Text1->setText(QStringLiteral(" ???"));
+    Drawing().SetBold(true);
+    connect(Command1, &QPushButton::clicked, this, &ResultsWindow::Command1Click);
+}
+
+std::vector<CaptionButton*> ResultsWindow::Commands() const {
+    return {Command1, Command2, Command3, Command4, Command5, Command6, Command7};
+}
+
+void ResultsWindow::LoadSetUp() {
+    PlaceWindow(0, 0, ScreenSizePixels().width(), ScreenSizePixels().height());
+    PlaceControl(List1, 0, ListTop, ListWidth, List1->height());
+    SetBackColor(Shared.ResultsBackColor);
+    Drawing().Clear();
+    List1->hide();
+    Label1->hide();
+    Label4->hide();
+    Text1->hide();
+    Command5->SetCaption("Интерполяция");
+    Command2->SetCaption("Изменение вида\rаппроксимирующей \rзависимости");
+    int top = FirstButtonTop;
+    for (CaptionButton* button : {Command2, Command3, Command4, Command5}) {
+        PlaceControl(button, LeftColumnX, top, ButtonWidth, ButtonHeight);
+        top += ButtonHeight + ButtonGap;
+    }
+    const int rightX = LeftColumnX + ButtonWidth + ColumnGap;
+    PlaceControl(Command7, rightX, Command2->y(), ButtonWidth, ButtonHeight);
+    PlaceControl(Command6, rightX, Command3->y(), ButtonWidth, ButtonHeight);
+    PlaceControl(Command1, rightX, Command5->y(), ButtonWidth, ButtonHeight);
+}
+
+void ResultsWindow::RefillResultsFormulaList() {
+    const int n = Shared.PointCount;
+    List1->clear();
+    PlaceControl(List1, List1->x(), List1->y(), List1->width(), n > 3 ? 180 : 140);
+    const int count = n >= 4 ? FormulaCount : 10;
+    for (int k = 1; k <= count; ++k) AddListLine(List1, Shared.FormulaTexts[k]);
+}
+
+bool ResultsWindow::RunGuardedComputation() {
+    auto failed = [this] {
+        if (!Shared.ComputationFailed) return false;
+        ReportFailureOnResultsWindow(Drawing(), Shared.ComputationFailed);
+        return true;
+    };
+    FitCoefficients();
+    if (failed()) return false;
+    RecoverCoefficients();
+    if (failed()) return false;
+    EvaluateAtArg();
+    if (failed()) return false;
+    SampleCurve();
+    return true;
+}
+
+void ResultsWindow::Redraw() {
+    Drawing().Clear();
+    ShowResults(Drawing());
+    ShowTable(Drawing());
+    update();
+}
+
+void ResultsWindow::ApplyCommand3Rule() { Command3->setVisible(Shared.PointCount <= MaxEnteredPoints - 1); }
+
+void ResultsWindow::ApplyCommand4Rule(RemovalRule rule) {
+    const int spare = Shared.PointCount - 1;
+    const int unknowns = Shared.FitUnknownCount;
+    Command4->setVisible(rule == RemovalRule::Strict ? spare > unknowns : spare >= unknowns);
+}
+
+void ResultsWindow::Command1Click() { EndProgram(); }
+
+void ResetResultsCommands() {
+    ResultsWindow& form = Form3();
+    form.List1->hide();
+    form.Label4->hide();
+    for (CaptionButton* button : {form.Command1, form.Command2, form.Command5, form.Command6, form.Command7})
+        button->show();
+    form.ApplyCommand3Rule();
+    form.ApplyCommand4Rule(ResultsWindow::RemovalRule::Inclusive);
+    form.SetCaption("Результаты расчета");
+}

@@ -1,0 +1,77 @@
+#include "DataEntry.h"
+
+#include <string>
+
+#include "Controls.h"
+#include "Dialogs.h"
+#include "FormulaWindow.h"
+#include "KeyboardLayout.h"
+#include "NumberText.h"
+#include "PointSet.h"
+#include "Program.h"
+#include "SharedState.h"
+#include "TitleWindow.h"
+
+namespace {
+constexpr double EntryLineHeight = 195;  // twips per list line and per input box step
+constexpr std::uint32_t UsEnglishLayout = 0x04090409;
+
+std::string EntryLine(int j) {
+    const std::string& x = Shared.PointXText[j];
+    return "   X[" + std::to_string(j) + "] =" + x + BlankFill(x, j < 10 ? 30 : 29) + "Y[" + std::to_string(j) +
+           "] =" + Shared.PointYText[j];
+}
+
+// Asks until a count of 3..40 is typed; false when the user chose to stop.
+bool AskPointCount() {
+    for (;;) {
+        const std::string answer =
+            TheDialogs().InputBox("Сколько пар точек будете вводить", "Ввод количества пар ", 2300, 2000);
+        Shared.PointCount = WholeNumberValue(NormalizeNumberText(answer));
+        if (Shared.PointCount >= MinEnteredPoints && Shared.PointCount <= MaxEnteredPoints) return true;
+        TheDialogs().Beep();
+        if (!TheDialogs().AskYesNo("Количество пар от 3 до 40 !!!    Продолжаете работу ?", "ОШИБКА !",
+                                   MessageIcon::None))
+            return false;
+    }
+}
+}  // namespace
+
+void EnterPoints() {
+    auto& s = Shared;
+    Form1().hide();
+    CloseOtherWindows();
+    ActivateKeyboardLayout(UsEnglishLayout, 0);
+    FormulaWindow& form = Form2();
+    form.List1->setEnabled(true);
+    form.List1->hide();
+    form.Label4->hide();
+    SetColourSettings();
+    form.show();
+    form.SetCaption("Ввод исходной информации");
+    form.Drawing().SetForeColor(0);
+
+    if (!AskPointCount()) {
+        form.hide();
+        EndProgram();
+        return;
+    }
+    form.List1->show();
+    form.PlaceControl(form.List1, PixelsToTwips(form.List1->x()), PixelsToTwips(form.List1->y()),
+                      PixelsToTwips(form.List1->width()), (s.PointCount + 1) * EntryLineHeight);
+
+    for (int i = 1; i <= s.PointCount; ++i) {
+        const std::string index = std::to_string(i);
+        std::string answer = TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", 2200, 2300 + EntryLineHeight * i);
+        s.PointXText[i] = NormalizeNumberText(answer);
+        s.PointX[i] = NumberValue(s.PointXText[i]);
+        AddListLine(form.List1, "   X[" + index + "] =" + s.PointXText[i]);
+        answer = TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", 6550, 2300 + EntryLineHeight * i);
+        s.PointYText[i] = NormalizeNumberText(answer);
+        s.PointY[i] = NumberValue(s.PointYText[i]);
+        form.List1->clear();
+        for (int j = 1; j <= i; ++j) AddListLine(form.List1, EntryLine(j));
+    }
+    SortPointsByX();
+    FormulaWindowLayout();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// Form2, the formula window: first the backdrop of the data entry with its list of
+// typed pairs, then the list of approximating formulas whose choice starts the first
+// fit. After a failed fit it shows the report and "Окончание работы". Designed in
+// twips.
+
+#include <QLabel>
+#include <QListWidget>
+
+#include "Controls.h"
+#include "FormWindow.h"
+
+class FormulaWindow : public FormWindow {
+    Q_OBJECT
+public:
+    FormulaWindow();
+    void LoadSetUp() override;
+
+    QListWidget* List1 = nullptr;      // entry list, then formula list
+    QLabel* Label4 = nullptr;          // prompt under the formula list
+    CaptionButton* Command5 = nullptr; // "Окончание работы"
+
+    // Clears and fills the formula list with the formulas the point count allows.
+    void RefillFormulaList();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Command5Click();
+};
+
+// The formula window, loaded on first reference.
+FormulaWindow& Form2();
+bool Form2Loaded();
+
+// Lays the formula window out as the formula choice: caption, list, prompt and the
+// place of "Окончание работы".
+void FormulaWindowLayout();
+
+// The driver of the first fit: the chosen kind (1-based), the degree of a
+// polynomial, the unknowns check, the engine steps and, on success, the results
+// window.
+void ChooseFormula(int kind);
+
+// Rebuilds the formula choice and shows it again, with the results window's commands
+// restored behind it.
+void ReturnToFormulaChoice();
