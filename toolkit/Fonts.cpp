@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QFontMetricsF>
 #include <cmath>
 
 namespace {
@@ -27,5 +28,12 @@ QFont MakeFont(const FontSpec& spec) {
     font.setStyleHint(spec.face == Face::Courier ? QFont::TypeWriter : QFont::AnyStyle);
     font.setFixedPitch(spec.face == Face::Courier);
     font.setKerning(false);
+    if (spec.face == Face::Courier) {
+        // The table layout counts on a cell of whole pixels (8 at 9.75 points); the
+        // stand-in face advances a fraction less, which the letter spacing makes up.
+        const double advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+        const double cell = std::round(advance);
+        if (cell != advance) font.setLetterSpacing(QFont::AbsoluteSpacing, cell - advance);
+    }
     return font;
 }

@@ -75,6 +75,8 @@ double ImageSurface::TextAdvance(std::string_view text) const {
 }
 
 void ImageSurface::Render(const SurfaceOp& op) {
+    if (op.kind == SurfaceOp::Clear) opsSinceClear_.clear();
+    opsSinceClear_.push_back(op);
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, op.kind == SurfaceOp::Circle);
     painter.setRenderHint(QPainter::TextAntialiasing, true);

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 #include "Fonts.h"
 #include "RecordingSurface.h"
@@ -29,6 +30,9 @@ public:
     void SetBackground(Color bgr);
     void SetLogicalWidth(double widthUnits) { logicalWidth_ = widthUnits; }
 
+    // What was drawn since the last Clear, for tests that read a real window's drawing.
+    const std::vector<SurfaceOp>& OpsSinceClear() const { return opsSinceClear_; }
+
     double Width() const override { return logicalWidth_; }
     double TextLineHeight() const override;
     double TextAdvance(std::string_view text) const override;
@@ -38,6 +42,7 @@ protected:
 
 private:
     QImage image_;
+    std::vector<SurfaceOp> opsSinceClear_;
     QFont regular_, bold_;
     double unitsPerPixel_;
     double logicalWidth_ = 0;

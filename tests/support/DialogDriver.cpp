@@ -1,0 +1,91 @@
+#include "DialogDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+DialogDriver::DialogDriver() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &DialogDriver::Poll);
+    timer_.start();
+}
+
+DialogDriver::~DialogDriver() = default;
+
+DialogDriver& DialogDriver::Type(const std::string& text) {
+    pending_.push_back({Step::TypeText, text, {}});
+    return *this;
+}
+DialogDriver& DialogDriver::Cancel() {
+    pending_.push_back({Step::CancelBox, {}, {}});
+    return *this;
+}
+DialogDriver& DialogDriver::Answer(bool yes) {
+    pending_.push_back({yes ? Step::Yes : Step::No, {}, {}});
+    return *this;
+}
+DialogDriver& DialogDriver::Inspect(std::function<void()> check) {
+    pending_.push_back({Step::Check, {}, std::move(check)});
+    return *this;
+}
+
+DialogDriver& DialogDriver::Ok() {
+    pending_.push_back({Step::Okay, {}, {}});
+    return *this;
+}
+
+void DialogDriver::Poll() {
+    if (pending_.empty()) return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible()) return;
+    // Let the box finish showing before it is answered.
+    if (modal->property("driverSeen").toBool()) return;
+    modal->setProperty("driverSeen", true);
+    while (!pending_.empty() && pending_.front().kind == Step::Check) {
+        auto check = pending_.front().check;
+        pending_.pop_front();
+        check();
+    }
+    if (pending_.empty()) return;
+    const Step step = pending_.front();
+    pending_.pop_front();
+    if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        seen_.push_back({"input", input->windowTitle().toStdString(), input->labelText().toStdString(),
+                         input->x(), input->y()});
+        auto* edit = input->findChild<QLineEdit*>();
+        if (step.kind == Step::TypeText && edit) {
+            edit->setFocus();
+            QTest::keyClicks(edit, QString::fromStdString(step.text));
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else {
+            QMetaObject::invokeMethod(input, "reject", Qt::QueuedConnection);
+        }
+        return;
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        seen_.push_back({"message", box->windowTitle().toStdString(), box->text().toStdString(), box->x(), box->y()});
+        QAbstractButton* button = box->button(step.kind == Step::Yes    ? QMessageBox::Yes
+                                              : step.kind == Step::No   ? QMessageBox::No
+                                                                         : QMessageBox::Ok);
+        if (button) QTest::mouseClick(button, Qt::LeftButton);
+        return;
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!condition()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QTest::qWait(1);
+    }
+    return true;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Answers the program's real modal dialogue boxes as a user would, with Qt's test
+// events: each queued answer waits for the next input box or message box to open,
+// types into it or presses its button, and keeps what the box showed.
+
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class DialogDriver : public QObject {
+    Q_OBJECT
+public:
+    struct Seen {
+        std::string kind;    // "input" or "message"
+        std::string title;
+        std::string prompt;  // line breaks as "\n"
+        int x = 0, y = 0;    // top-left corner in pixels
+    };
+
+    DialogDriver();
+    ~DialogDriver() override;
+
+    // Types the text into the next input box and presses Enter.
+    DialogDriver& Type(const std::string& text);
+    // Presses Cancel on the next input box.
+    DialogDriver& Cancel();
+    // Presses "Yes" or "No" (or "OK") on the next message box.
+    DialogDriver& Answer(bool yes);
+    DialogDriver& Ok();
+    // Runs the check when the next box has opened, before that box is answered.
+    DialogDriver& Inspect(std::function<void()> check);
+
+    bool Done() const { return pending_.empty(); }
+    const std::vector<Seen>& SeenBoxes() const { return seen_; }
+
+private:
+    struct Step {
+        enum Kind { TypeText, CancelBox, Yes, No, Okay, Check } kind;
+        std::string text;
+        std::function<void()> check;
+    };
+    void Poll();
+    std::deque<Step> pending_;
+    std::vector<Seen> seen_;
+    QTimer timer_;
+};
+
+// Processes events until the condition holds or the time runs out; true when it held.
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 5000);

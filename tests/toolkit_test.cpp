@@ -1,0 +1,176 @@
+// The window toolkit: text positions of the drawing surface, the standard number
+// text, the gradient, the fixed-pitch cell, and the loaded windows.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QImage>
+
+#include "Fonts.h"
+#include "FormWindow.h"
+#include "Gradient.h"
+#include "PainterSurface.h"
+#include "Program.h"
+#include "ProgramFixture.h"
+#include "RecordingSurface.h"
+#include "StandardNumberText.h"
+
+namespace {
+
+template <class SurfaceType>
+void CheckTextPositionRules(SurfaceType& surface) {
+    surface.Clear();
+    EXPECT_EQ(surface.CurrentX(), 0);
+    EXPECT_EQ(surface.CurrentY(), 0);
+    surface.MoveTo(100, 40);
+    surface.Print("АБВ", false);  // not ending the line: just after the text
+    EXPECT_DOUBLE_EQ(surface.CurrentX(), 100 + surface.TextAdvance("АБВ"));
+    EXPECT_EQ(surface.CurrentY(), 40);
+    surface.Print("x");  // ending it: x = 0, one text line lower
+    EXPECT_EQ(surface.CurrentX(), 0);
+    EXPECT_DOUBLE_EQ(surface.CurrentY(), 40 + surface.TextLineHeight());
+    surface.MoveTo(5, 5);
+    surface.Clear();
+    EXPECT_EQ(surface.CurrentX(), 0);
+    EXPECT_EQ(surface.CurrentY(), 0);
+}
+
+TEST(DrawingSurface, TextPositionRulesOnEverySurface) {
+    RecordingSurface recording;
+    CheckTextPositionRules(recording);
+    ImageSurface image(FontSpec{Face::Courier, 9.75, true}, 1);
+    image.EnsureSize(400, 200);
+    CheckTextPositionRules(image);
+    EXPECT_DOUBLE_EQ(image.TextAdvance("АБВ"), 24);  // three 8-pixel cells
+}
+
+TEST(DrawingSurface, RecordsStateWithEachOperation) {
+    RecordingSurface surface;
+    surface.SetForeColor(0x8000);
+    surface.SetBold(true);
+    surface.MoveTo(3, 4);
+    surface.Print("N");
+    surface.SetDrawWidth(3);
+    surface.SetDrawStyle(LineStyle::Dotted);
+    surface.Line(1, 2, 3, 4);
+    surface.Line(1, 2, 3, 4, 0xFF);
+    surface.Circle(10, 20, 8, 0xFF0000);
+    surface.FilledBox(0, 0, 5, 5, 0xFF0000);
+    const auto& ops = surface.Ops();
+    ASSERT_EQ(ops.size(), 5u);
+    EXPECT_EQ(ops[0].kind, SurfaceOp::Text);
+    EXPECT_TRUE(ops[0].bold);
+    EXPECT_EQ(ops[0].color, 0x8000u);
+    EXPECT_EQ(ops[0].x1, 3);
+    EXPECT_EQ(ops[1].color, 0x8000u);  // a line without its own colour takes the text colour
+    EXPECT_EQ(ops[1].width, 3);
+    EXPECT_EQ(ops[1].style, LineStyle::Dotted);
+    EXPECT_EQ(ops[2].color, 0xFFu);
+    EXPECT_EQ(ops[3].x2, 8);
+    EXPECT_EQ(ops[4].kind, SurfaceOp::Box);
+}
+
+TEST(DrawingSurface, ImageKeepsWhatWasDrawnWhenGrown) {
+    ImageSurface surface(FontSpec{}, 1);
+    surface.SetBackground(0xFFFFFF);
+    surface.EnsureSize(100, 100);
+    surface.Clear();
+    surface.FilledBox(10, 10, 20, 20, 0x0000FF);
+    surface.EnsureSize(300, 300);
+    EXPECT_EQ(surface.Image().pixelColor(15, 15), QColor(255, 0, 0));
+    EXPECT_EQ(surface.Image().pixelColor(200, 200), QColor(255, 255, 255));
+}
+
+TEST(Fonts, FixedPitchCellIsEightPixelsWideWithCyrillic) {
+    for (bool bold : {false, true}) {
+        QFontMetrics metrics(MakeFont(FontSpec{Face::Courier, 9.75, bold}));
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("0")), 8);
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("Ж")), 8);
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("СРЕДНЕСТАТИСТИЧЕСКОЕ")), 20 * 8);
+    }
+    EXPECT_EQ(MakeFont(FontSpec{Face::Courier, 9.75}).family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(QFontInfo(MakeFont(FontSpec{Face::Courier, 9.75})).family(), QStringLiteral("Liberation Mono"));
+}
+
+TEST(StandardNumberText, BlankOrMinusPointAndFifteenDigits) {
+    EXPECT_EQ(StandardNumberText(0), " 0");
+    EXPECT_EQ(StandardNumberText(5), " 5");
+    EXPECT_EQ(StandardNumberText(-2.5), "-2.5");
+    EXPECT_EQ(StandardNumberText(0.1 + 0.2), " 0.3");
+    EXPECT_EQ(StandardNumberText(1.0 / 3), " 0.333333333333333");
+    EXPECT_EQ(StandardNumberText(123456789012345.0), " 123456789012345");
+    EXPECT_EQ(StandardNumberText(1e15), " 1E+15");
+    EXPECT_EQ(StandardNumberText(-1.5e-10), "-1.5E-10");
+    EXPECT_EQ(StandardNumberText(1e-9), " 1E-09");
+    EXPECT_EQ(StandardNumberText(0.0001), " 0.0001");
+    EXPECT_EQ(WholeNumberText(12), "12");
+}
+
+TEST(Gradient, FourCornersAndTheCentre) {
+    QImage image(201, 101, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const std::uint16_t full = 0xFF00;
+    const std::vector<GradientVertex> corners = {
+        {0, 0, 0, full, 0, 0}, {201, 0, 0, 0, full, 0}, {201, 101, full, 0, 0, 0}, {0, 101, 0, full, full, 0}};
+    ASSERT_TRUE(GradientFill(image, corners, {{0, 1, 2}, {0, 2, 3}}));
+    auto near = [](QColor c, int r, int g, int b) {
+        return std::abs(c.red() - r) <= 4 && std::abs(c.green() - g) <= 4 && std::abs(c.blue() - b) <= 4;
+    };
+    EXPECT_TRUE(near(image.pixelColor(0, 0), 0, 255, 0)) << image.pixelColor(0, 0).name().toStdString();
+    EXPECT_TRUE(near(image.pixelColor(200, 0), 0, 0, 255)) << image.pixelColor(200, 0).name().toStdString();
+    EXPECT_TRUE(near(image.pixelColor(200, 100), 255, 0, 0));
+    EXPECT_TRUE(near(image.pixelColor(0, 100), 0, 255, 255));
+    // The centre lies on the shared diagonal: half of green (vertex 0) and half of red (vertex 2).
+    EXPECT_TRUE(near(image.pixelColor(100, 50), 127, 127, 0)) << image.pixelColor(100, 50).name().toStdString();
+    EXPECT_FALSE(GradientFill(image, corners, {{0, 1, 7}}));
+}
+
+class TestWindow : public FormWindow {
+public:
+    TestWindow() : FormWindow(WindowUnits::Pixels, FontSpec{}) {}
+    void LoadSetUp() override { ++loads; }
+    int loads = 0;
+};
+WindowAccessor<TestWindow> first, second, third;
+
+class LoadedWindowsTest : public ProgramFixture {};
+
+TEST_F(LoadedWindowsTest, AccessorLoadsOnceAndAgainAfterUnload) {
+    TestWindow& w = first.Get();
+    EXPECT_EQ(w.loads, 1);
+    EXPECT_EQ(&first.Get(), &w);
+    EXPECT_EQ(LoadedWindows().size(), 1u);
+    UnloadWindow(&w);
+    EXPECT_FALSE(first.Loaded());
+    EXPECT_EQ(first.Get().loads, 1);  // a new window, loaded afresh
+}
+
+TEST_F(LoadedWindowsTest, CloseOtherWindowsKeepsTheMostRecent) {
+    first.Get();
+    CloseOtherWindows();
+    EXPECT_TRUE(first.Loaded());
+    second.Get();
+    third.Get();
+    ASSERT_EQ(LoadedWindows().size(), 3u);
+    CloseOtherWindows();
+    EXPECT_FALSE(first.Loaded());
+    EXPECT_FALSE(second.Loaded());
+    ASSERT_TRUE(third.Loaded());
+    EXPECT_EQ(LoadedWindows().front(), third.IfLoaded());
+}
+
+TEST_F(LoadedWindowsTest, EndingTheProgramUnloadsEverything) {
+    first.Get().show();
+    second.Get();
+    EndProgram();
+    EXPECT_TRUE(Ended());
+    EXPECT_TRUE(LoadedWindows().empty());
+}
+
+TEST_F(LoadedWindowsTest, TitleBarCloseEndsTheProgram) {
+    TestWindow& w = first.Get();
+    w.show();
+    w.close();
+    EXPECT_TRUE(Ended());
+}
+
+}  // namespace
