@@ -1,5 +1,7 @@
 #include "ResultsWindow.h"
 
+#include <QTimer>
+
 #include "Controls.h"
 #include "ErrorReport.h"
 #include "Evaluate.h"
@@ -37,6 +39,24 @@ ResultsWindow::ResultsWindow() : FormWindow(WindowUnits::Pixels, FontSpec{Face::
     Text1->setText(QStringLiteral(" ???"));
     Drawing().SetBold(true);
     connect(Command1, &QPushButton::clicked, this, &ResultsWindow::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &ResultsWindow::Command2Click);
+    connect(Command3, &QPushButton::clicked, this, &ResultsWindow::Command3Click);
+    connect(Command4, &QPushButton::clicked, this, &ResultsWindow::Command4Click);
+    connect(Command5, &QPushButton::clicked, this, &ResultsWindow::Command5Click);
+    connect(Command7, &QPushButton::clicked, this, &ResultsWindow::Command7Click);
+    // The formula chosen runs after the list has finished with the click, since it
+    // refills the list.
+    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int index = List1->row(item);
+        QTimer::singleShot(0, this, [this, index] { List1Click(index); });
+    });
+    Text1->installEventFilter(this);
+}
+
+void ResultsWindow::HideCommandsNeedingAFit() {
+    fitOnDisplay_ = false;
+    Command5->hide();
+    Command6->hide();
 }
 
 std::vector<CaptionButton*> ResultsWindow::Commands() const {
@@ -77,6 +97,8 @@ bool ResultsWindow::RunGuardedComputation() {
     auto failed = [this] {
         if (!Shared.ComputationFailed) return false;
         ReportFailureOnResultsWindow(Drawing(), Shared.ComputationFailed);
+        HideCommandsNeedingAFit();
+        update();
         return true;
     };
     FitCoefficients();
@@ -89,11 +111,16 @@ bool ResultsWindow::RunGuardedComputation() {
     return true;
 }
 
-void ResultsWindow::Redraw() {
-    Drawing().Clear();
+void ResultsWindow::DrawResults() {
     ShowResults(Drawing());
     ShowTable(Drawing());
+    fitOnDisplay_ = true;
     update();
+}
+
+void ResultsWindow::Redraw() {
+    Drawing().Clear();
+    DrawResults();
 }
 
 void ResultsWindow::ApplyCommand3Rule() { Command3->setVisible(Shared.PointCount <= MaxEnteredPoints - 1); }
@@ -110,8 +137,9 @@ void ResetResultsCommands() {
     ResultsWindow& form = Form3();
     form.List1->hide();
     form.Label4->hide();
-    for (CaptionButton* button : {form.Command1, form.Command2, form.Command5, form.Command6, form.Command7})
-        button->show();
+    for (CaptionButton* button : {form.Command1, form.Command2, form.Command7}) button->show();
+    form.Command5->setVisible(form.FitOnDisplay());
+    form.Command6->setVisible(form.FitOnDisplay());
     form.ApplyCommand3Rule();
     form.ApplyCommand4Rule(ResultsWindow::RemovalRule::Inclusive);
     form.SetCaption("Результаты расчета");

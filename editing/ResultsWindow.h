@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <array>
+#include <cstdint>
+#include <string>
 
 #include "Controls.h"
 #include "FormWindow.h"
@@ -37,8 +40,11 @@ public:
     // failure is reported on this window and false returned, and the caller then
     // ends its handler.
     bool RunGuardedComputation();
-    // Clears the drawing and draws graph, coefficients and table again.
+    // Draws graph, coefficients and table (without clearing first), and Redraw the
+    // same on a cleared window.
+    void DrawResults();
     void Redraw();
+    bool FitOnDisplay() const { return fitOnDisplay_; }
     // Command3 is offered while a pair may still be added.
     void ApplyCommand3Rule();
     // Command4 is offered while a pair may be removed: the strict rule keeps one
@@ -49,8 +55,60 @@ public:
     // The command buttons in order, Command1 first.
     std::vector<CaptionButton*> Commands() const;
 
+    // The hit test of a pick: a cell of the X or Y column, or a point of the graph
+    // (which stands for its Y cell). Sets PickedColumn, PickedRow, the selection, the
+    // editor's text and TextBeforeEdit.
+    bool PickCell(double x, double y);
+    // A mouse-down on the window (button 1 is the left one).
+    void MouseDown(int button, double x, double y);
+
+    // The answers of the removal question.
+    void RemovePickedPair();
+    void KeepPickedPair();
+
+    std::uint8_t PickedColumn = 0;  // 1 = X, 2 = Y, 0 = nothing picked
+    std::uint8_t PickedRow = 0;     // pair 1..N, 0 = nothing picked
+    std::string TextBeforeEdit;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // One flag per editable cell: column 1..2 by row 1..41.
+    std::array<std::array<bool, 42>, 3> SelectedCells{};
+
     void Command1Click();
+    void Command2Click();
+    void List1Click(int index);
+    void Command3Click();
+    void Command4Click();
+    void Command5Click();
+    void Command7Click();
+
+    enum class PickPurpose { Removal, Correction };
+    void ShowPickPrompt(PickPurpose purpose);
+    void SelectCell(int column, int row);
+    // Finds the last flagged cell, column 1 then 2, rows upwards.
+    void FindPickedCell();
+    void MarkPairForRemoval();
+    void AskWhetherToRemove();
+    void OpenCellEditor();
+    bool CommitCellEdit();
+    void EndCorrection();
+    void Text1KeyPress(int key);
+    void Text1MouseDown(int button);
+    void Text1Click();
+    void Text1DoubleClick();
+    bool text1DoubleClicked_ = false;
+    bool fitOnDisplay_ = false;
+
+    void Interpolate();
+    void EndInterpolation();
+
+    // After a failed recomputation no fit stands on the window: the commands that
+    // read the fit (interpolation, printing) wait for the next successful one.
+    void HideCommandsNeedingAFit();
 };
 
 // The results window, loaded on first reference.

@@ -9,7 +9,7 @@
 #include "DialogDriver.h"
 #include "DrawingMatchers.h"
 #include "FormulaWindow.h"
-#include "ProgramFixture.h"
+#include "RoadFixture.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
 #include "TitleWindow.h"
@@ -19,41 +19,7 @@ namespace {
 const char* const CountPrompt = "Сколько пар точек будете вводить";
 const char* const CountRefusal = "Количество пар от 3 до 40 !!!    Продолжаете работу ?";
 
-class Road : public ProgramFixture {
-protected:
-    void PressReady() {
-        Form1().show();
-        QTest::mouseClick(Form1().Command1, Qt::LeftButton);
-    }
-    // Answers the count and every pair, then presses "Готовы к работе ?".
-    void Enter(const std::vector<std::pair<std::string, std::string>>& pairs) {
-        driver.Type(std::to_string(pairs.size()));
-        for (const auto& [x, y] : pairs) driver.Type(x).Type(y);
-        PressReady();
-        ASSERT_TRUE(driver.Done());
-    }
-    static std::vector<std::pair<std::string, std::string>> Line(int n) {
-        std::vector<std::pair<std::string, std::string>> pairs;
-        for (int i = 1; i <= n; ++i) pairs.emplace_back(std::to_string(i), std::to_string(2 * i + 1) + ",5");
-        return pairs;
-    }
-    void ClickFormula(int kind) {
-        QListWidget* list = Form2().List1;
-        ASSERT_GE(list->count(), kind);
-        QRect rect = list->visualItemRect(list->item(kind - 1));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-    bool ResultsShown() { return WaitUntil([] { return Form3Loaded() && Form3().isVisible(); }, 3000); }
-    bool ListRefilled(int count) {
-        return WaitUntil([&] { return driver.Done() && Form2Loaded() && Form2().List1->count() == count; }, 3000);
-    }
-    std::vector<std::string> FormulaLines() {
-        std::vector<std::string> lines;
-        for (int i = 0; i < Form2().List1->count(); ++i) lines.push_back(Form2().List1->item(i)->text().toStdString());
-        return lines;
-    }
-    DialogDriver driver;
-};
+class Road : public RoadFixture {};
 
 TEST_F(Road, TitleWindowFillsTheScreenAndRefusalEnds) {
     TitleWindow& title = Form1();

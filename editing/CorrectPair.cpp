@@ -1,0 +1,131 @@
+// Correcting a pair in place: the pick prompt, the cell editor over the picked
+// cell, and the commit that stores the typed text, refits and sorts.
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "NumberText.h"
+#include "PointSet.h"
+#include "ResultsWindow.h"
+#include "SharedState.h"
+
+namespace {
+constexpr Color CircleColor = 0xFF0000;  // blue
+constexpr int SelectedOnOpen = 20;
+}  // namespace
+
+void ResultsWindow::Command7Click() {
+    Shared.CorrectPickMode = True;
+    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7}) button->hide();
+    ShowPickPrompt(PickPurpose::Correction);
+}
+
+void ResultsWindow::OpenCellEditor() {
+    const auto& s = Shared;
+    FindPickedCell();
+    if (PickedRow > s.PointCount) return;
+    Text1->setAlignment(Qt::AlignHCenter);
+    Text1->show();
+    PlaceControl(Text1, s.TableLeft + s.NumberColumnWidth + (PickedColumn - 1) * s.ColumnWidth,
+                 s.TableTop + PickedRow * s.RowHeight - 2, s.ColumnWidth, s.RowHeight);
+    Text1->setFocus();
+    Text1->setSelection(0, SelectedOnOpen);
+    Redraw();
+    Drawing().SetDrawWidth(3);
+    Drawing().Circle(s.PointPixelX[PickedRow], s.PointPixelY[PickedRow], 8, CircleColor);
+    Drawing().SetDrawWidth(1);
+    update();
+}
+
+bool ResultsWindow::CommitCellEdit() {
+    auto& s = Shared;
+    PickedColumn = 0;
+    PickedRow = 0;
+    FindPickedCell();
+    if (PickedRow == 0) return true;
+    if (PickedRow > s.PointCount) {
+        s.CorrectPickMode = False;
+        return true;
+    }
+    // The typed text is kept as every other entry keeps it: the first comma read as
+    // the decimal point, an empty text as 0.
+    const int r = PickedRow;
+    const std::string text = NormalizeNumberText(Text1->text().toStdString());
+    if (PickedColumn == 1) {
+        s.PointXText[r] = text;
+        s.PointX[r] = NumberValue(text);
+    } else {
+        s.PointYText[r] = text;
+        s.PointY[r] = NumberValue(text);
+    }
+    Drawing().Clear();
+    if (!RunGuardedComputation()) return false;
+    SortPointsByX();
+    DrawResults();
+    s.CorrectPickMode = False;
+    return true;
+}
+
+void ResultsWindow::EndCorrection() {
+    Redraw();
+    Label1->hide();
+    Text1->hide();
+    Command2->show();
+    ApplyCommand3Rule();
+    ApplyCommand4Rule(RemovalRule::Inclusive);
+    for (CaptionButton* button : {Command5, Command6, Command7}) button->show();
+}
+
+void ResultsWindow::Text1KeyPress(int key) {
+    if (Command1->isVisible() && Command3->isVisible() && Command4->isVisible() && Command5->isVisible()) {
+        Text1->hide();
+        Redraw();
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (CommitCellEdit()) EndCorrection();
+    }
+}
+
+void ResultsWindow::Text1DoubleClick() {
+    if (CommitCellEdit()) EndCorrection();
+}
+
+void ResultsWindow::Text1MouseDown(int button) {
+    if (Text1->text().toStdString() != TextBeforeEdit && button == 1) {
+        if (CommitCellEdit()) EndCorrection();
+    }
+}
+
+void ResultsWindow::Text1Click() {
+    if (Shared.CorrectPickMode) CommitCellEdit();
+}
+
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Text1) return FormWindow::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            Text1KeyPress(key);
+            return key == Qt::Key_Return || key == Qt::Key_Enter;
+        }
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            Text1MouseDown(mouse->button() == Qt::LeftButton ? 1 : 2);
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            // The release that ends a double click is not a click of its own.
+            if (text1DoubleClicked_)
+                text1DoubleClicked_ = false;
+            else
+                Text1Click();
+            break;
+        case QEvent::MouseButtonDblClick:
+            text1DoubleClicked_ = true;
+            Text1DoubleClick();
+            break;
+        default:
+            break;
+    }
+    return FormWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,91 @@
+// Interpolation and extrapolation: Y at a typed X under the graph, the warning when
+// X lies outside the data, the dotted marker inside it; the same button then
+// returns the window to its results.
+#include "Dialogs.h"
+#include "EngineCodes.h"
+#include "ErrorReport.h"
+#include "Evaluate.h"
+#include "Graph.h"
+#include "NumberText.h"
+#include "PlotGeometry.h"
+#include "ResultsWindow.h"
+#include "SharedState.h"
+#include "StandardNumberText.h"
+#include "Table.h"
+
+namespace {
+constexpr double XBoxX = 1000, XBoxY = 6200;  // twips of the screen
+constexpr Color WarningColor = 255;           // red
+}  // namespace
+
+void ResultsWindow::Command5Click() {
+    if (Shared.InterpolationActive)
+        EndInterpolation();
+    else
+        Interpolate();
+}
+
+void ResultsWindow::Interpolate() {
+    auto& s = Shared;
+    Surface& d = Drawing();
+    SetCaption("Интерполяция");
+    for (CaptionButton* button : Commands()) button->hide();
+    const std::string typed = NormalizeNumberText(TheDialogs().InputBox(" Введите X ", "ВВОД X ", XBoxX, XBoxY));
+    Command5->SetCaption("Продолжение работы");
+    const double x = NumberValue(typed);
+    s.InterpolationActive = True;
+    // The fitted dependence at x, with the engine's guards: a failure is shown as its
+    // cause, never as a silent 0.
+    s.EvalArg = x;
+    EvaluateAtArg();
+    const std::uint8_t failed = s.ComputationFailed;
+    const double y = s.EvalResult;
+    s.ComputationFailed = FailNone;
+
+    d.SetBold(true);
+    if (x < s.DataXMin || x > s.DataXMax) {
+        TheDialogs().Beep();
+        d.MoveTo(20, 450);
+        d.SetForeColor(WarningColor);
+        d.Print("ВНИМАНИЕ! ВЫ ВЫШЛИ ЗА ПРЕДЕЛЫ СВОЕГО ЗАДАНИЯ X.");
+        d.SetCurrentX(16);
+        d.Print("Результаты экстрополяции могут быть не достоверны.");
+        d.SetForeColor(0);
+    }
+    d.MoveTo(100, 400);
+    if (failed) {
+        d.Print("Y(" + typed + ") = ", false);
+        d.SetForeColor(WarningColor);
+        d.Print(CauseLine(failed));
+        d.SetForeColor(0);
+    } else {
+        d.Print("Y(" + typed + ") = " + StandardNumberText(y));
+        if (s.DataXMin < x && x < s.DataXMax) {
+            d.SetDrawStyle(LineStyle::Dotted);
+            const double px = ToPixelX(x), py = GraphBandHeight - ToPixelY(y);
+            d.Line(px, GraphBandHeight - ToPixelY(s.AxisYLow) + 5, px, py - 10, s.HeadingColor);
+            d.Line(ToPixelX(s.AxisXLow) - 5, py, px + 10, py, s.HeadingColor);
+            d.SetDrawStyle(LineStyle::Solid);
+        }
+    }
+    Command5->show();
+    d.SetBold(false);
+    update();
+}
+
+void ResultsWindow::EndInterpolation() {
+    auto& s = Shared;
+    SetCaption("Результаты расчета");
+    Command1->show();
+    Command2->show();
+    Command3->setVisible(s.PointCount < MaxEnteredPoints);
+    Command4->setVisible(s.FitUnknownCount <= s.PointCount - 1);
+    Command6->show();
+    Command7->show();
+    s.InterpolationActive = False;
+    Command5->SetCaption("Интерполяция");
+    Drawing().Clear();
+    ShowTable(Drawing());
+    ShowResults(Drawing());
+    update();
+}

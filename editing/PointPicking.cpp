@@ -1,0 +1,86 @@
+// Picking a pair on the results window: the prompt, the hit test on the table and
+// the graph, and the mouse-down that hands a pick to the removal or the correction.
+#include <QMouseEvent>
+#include <cmath>
+
+#include "Controls.h"
+#include "Dialogs.h"
+#include "ResultsWindow.h"
+#include "SharedState.h"
+
+namespace {
+constexpr int PickPrompLeft = 80, PickPromptTop = 400;
+constexpr double PointHitHalfSize = 5;
+}  // namespace
+
+void ResultsWindow::ShowPickPrompt(PickPurpose purpose) {
+    const char* fourth = purpose == PickPurpose::Removal ? " собираетесь изымать и" : "собираетесь исправлять и";
+    SetLabelCaption(Label1, std::string(" Подведите указатель мыши\r к точке на графике или к\r   строке, которую Вы\r") +
+                                fourth + "\r щёлкните левой кнопкой");
+    Label1->adjustSize();
+    Label1->move(PickPrompLeft, PickPromptTop);
+    Label1->show();
+}
+
+void ResultsWindow::SelectCell(int column, int row) {
+    PickedColumn = static_cast<std::uint8_t>(column);
+    PickedRow = static_cast<std::uint8_t>(row);
+    SelectedCells[column][row] = true;
+    const std::string& text = column == 1 ? Shared.PointXText[row] : Shared.PointYText[row];
+    Text1->setText(QString::fromStdString(text));
+    TextBeforeEdit = text;
+}
+
+bool ResultsWindow::PickCell(double x, double y) {
+    const auto& s = Shared;
+    PickedColumn = 0;
+    PickedRow = 0;
+    for (auto& column : SelectedCells) column.fill(false);
+    const double left = s.TableLeft + s.NumberColumnWidth, width = s.ColumnWidth;
+    const double top = s.TableTop, height = s.RowHeight;
+    const int n = s.PointCount;
+    if (x > left && x < left + 2 * width && y > top + height && y < top + height + n * height) {
+        const int row = static_cast<int>(std::nearbyint(y - top)) / s.RowHeight;
+        SelectCell(x < left + width ? 1 : 2, row);
+        return true;
+    }
+    for (int i = 1; i <= n; ++i) {
+        if (s.PointPixelX[i] - PointHitHalfSize < x && x < s.PointPixelX[i] + PointHitHalfSize &&
+            s.PointPixelY[i] - PointHitHalfSize < y && y < s.PointPixelY[i] + PointHitHalfSize) {
+            SelectCell(2, i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ResultsWindow::FindPickedCell() {
+    for (int column = 1; column <= 2; ++column)
+        for (int row = 1; row <= 41; ++row)
+            if (SelectedCells[column][row]) {
+                PickedColumn = static_cast<std::uint8_t>(column);
+                PickedRow = static_cast<std::uint8_t>(row);
+            }
+}
+
+void ResultsWindow::mousePressEvent(QMouseEvent* event) {
+    const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
+    MouseDown(button, event->position().x(), event->position().y());
+}
+
+void ResultsWindow::MouseDown(int button, double x, double y) {
+    const bool found = PickCell(x, y);
+    // A pick below the last row (possible where the mouse reports fractions of a
+    // pixel) names no pair and removes nothing.
+    if (found && Shared.RemovePickMode && PickedRow <= Shared.PointCount) {
+        MarkPairForRemoval();
+        Command1->hide();
+        TheDialogs().Beep();
+        Label1->hide();
+        Command2->hide();
+        AskWhetherToRemove();
+    }
+    if (Shared.CorrectPickMode && button == 1) {
+        if (PickCell(x, y)) OpenCellEditor();
+    }
+}

@@ -1,0 +1,113 @@
+// Removing a pair: the pick prompt, the highlighted row and circled point, the
+// question window and its two answers.
+#include "Dialogs.h"
+#include "ErrorReport.h"
+#include "Evaluate.h"
+#include "Fit.h"
+#include "Graph.h"
+#include "Program.h"
+#include "QuestionWindow.h"
+#include "ResultsWindow.h"
+#include "SharedState.h"
+#include "StandardNumberText.h"
+#include "Table.h"
+#include "Utf8Text.h"
+
+namespace {
+constexpr Color HighlightColor = 0xFF0000;   // blue
+constexpr Color HighlightTextColor = 0x00FFFF;  // yellow
+constexpr double QuestionLeft = 850, QuestionTop = 7000;  // twips of the screen
+}  // namespace
+
+void ResultsWindow::Command4Click() {
+    Shared.RemovePickMode = True;
+    Shared.CorrectPickMode = False;
+    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7}) button->hide();
+    ShowPickPrompt(PickPurpose::Removal);
+}
+
+void ResultsWindow::MarkPairForRemoval() {
+    const auto& s = Shared;
+    Shared.RemovePickMode = False;
+    Surface& d = Drawing();
+    const int p = PickedRow;
+    const double y0 = s.TableTop + p * s.RowHeight, left = s.TableLeft;
+    const double c = s.NumberColumnWidth, w = s.ColumnWidth;
+    d.FilledBox(left + 2, y0 + 2, left + c + 2 * w - 2, y0 + s.RowHeight - 2, HighlightColor);
+    d.SetForeColor(HighlightTextColor);
+    d.Line(left + c, y0 + 1, left + c, y0 + s.RowHeight - 1, 0);
+    d.Line(left + c + w, y0 + 1, left + c + w, y0 + s.RowHeight - 1, 0);
+    d.MoveTo(p > 9 ? left + (c - 16) / 2 : left + (c - 8) / 2, y0 + 2);
+    d.Print(std::to_string(p));
+    const std::string x = TrimBlanks(s.PointXText[p]);
+    d.MoveTo(left + c + (w - 8.0 * CharCount(x)) / 2, y0 + 2);
+    d.Print(x);
+    const std::size_t yLength = CharCount(TrimBlanks(s.PointYText[p]));
+    d.MoveTo(left + c + w + (w - 8.0 * yLength) / 2, y0 + 2);
+    d.Print(s.PointYText[p]);
+    d.SetDrawWidth(3);
+    d.Circle(s.PointPixelX[p], s.PointPixelY[p], 8, HighlightColor);
+    d.SetDrawWidth(1);
+    d.SetForeColor(0);
+    update();
+}
+
+void ResultsWindow::AskWhetherToRemove() {
+    QuestionWindow& question = Form4();
+    question.PlaceWindow(QuestionLeft, QuestionTop, question.WidthUnits(), question.HeightUnits());
+    Shared.PairToRemove = PickedRow;
+    SetLabelCaption(question.Label2, StandardNumberText(Shared.PairToRemove) + " пару равновесной зависимости?");
+    question.show();
+}
+
+void ResultsWindow::RemovePickedPair() {
+    auto& s = Shared;
+    for (int i = s.PairToRemove; i <= s.PointCount - 1; ++i) {
+        s.PointX[i] = s.PointX[i + 1];
+        s.PointY[i] = s.PointY[i + 1];
+        s.PointXText[i] = s.PointXText[i + 1];
+        s.PointYText[i] = s.PointYText[i + 1];
+    }
+    s.PointCount = static_cast<std::int16_t>(s.PointCount - 1);
+    if (!RunGuardedComputation()) return;
+    Drawing().Clear();
+    for (CaptionButton* button : {Command1, Command2, Command3, Command5, Command6, Command7}) button->show();
+    ApplyCommand4Rule(RemovalRule::Strict);
+    List1->hide();
+    Label4->hide();
+    SetCaption("Результаты расчета");
+    if (Form4Loaded()) UnloadWindow(&Form4());
+    CloseOtherWindows();
+    DrawResults();
+    s.RemovePickMode = False;
+    show();
+}
+
+void ResultsWindow::KeepPickedPair() {
+    auto& s = Shared;
+    Command2->show();
+    ApplyCommand3Rule();
+    ApplyCommand4Rule(RemovalRule::Inclusive);
+    for (CaptionButton* button : {Command1, Command5, Command6, Command7}) button->show();
+    List1->hide();
+    Label4->hide();
+    SetCaption("Результаты расчета");
+    if (Form4Loaded()) UnloadWindow(&Form4());
+    CloseOtherWindows();
+    Drawing().Clear();
+    // The pair set is the one of the last fit, unless a removal just failed: then the
+    // failure is reported again instead of drawing what no fit produced.
+    FitCoefficients();
+    if (!s.ComputationFailed) RecoverCoefficients();
+    if (!s.ComputationFailed) EvaluateAtArg();
+    if (s.ComputationFailed) {
+        ReportFailureOnResultsWindow(Drawing(), s.ComputationFailed);
+        HideCommandsNeedingAFit();
+        update();
+    } else {
+        ComputeDeviations();
+        DrawResults();
+    }
+    s.RemovePickMode = False;
+    show();
+}
