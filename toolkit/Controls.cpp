@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include <QFontMetrics>
+#include <QStyledItemDelegate>
 #include <QStringList>
 
 #include "Dialogs.h"
@@ -70,11 +71,27 @@ QLabel* MakeLabel(QWidget* parent, const std::string& caption, const FontSpec& f
     return label;
 }
 
+namespace {
+// Rows exactly as high as the list's font, as the windows' list heights assume
+// (195 twips a line for the 9.75-point face).
+class FontHighRows : public QStyledItemDelegate {
+public:
+    FontHighRows(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), height_);
+    }
+
+private:
+    int height_;
+};
+}  // namespace
+
 QListWidget* MakeList(QWidget* parent, const FontSpec& font) {
     auto* list = new QListWidget(parent);
     list->setFont(MakeFont(font));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    list->setItemDelegate(new FontHighRows(PointsToPixels(font.points), list));
     list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #808080; }"
                                        "QListWidget::item { padding: 0px; margin: 0px; border: 0px; }"));
     return list;
@@ -88,9 +105,7 @@ QLineEdit* MakeTextBox(QWidget* parent, const FontSpec& font) {
 
 void SetLabelCaption(QLabel* label, const std::string& caption) { label->setText(CaptionText(caption)); }
 void AddListLine(QListWidget* list, const std::string& line) {
-    // One line of the list is as high as its font: 195 twips for the 9.75-point face.
-    auto* item = new QListWidgetItem(QString::fromStdString(line), list);
-    item->setSizeHint(QSize(item->sizeHint().width(), list->font().pixelSize()));
+    list->addItem(QString::fromStdString(line));
 }
 
 void FitCaptionToWidth(QLabel* label) {

@@ -27,6 +27,8 @@ void FormWindow::SetCaption(const std::string& caption) { setWindowTitle(QString
 void FormWindow::SetBackColor(Color bgr) {
     backColor_ = bgr;
     surface_.SetBackground(bgr);
+    surface_.Clear();  // a new background colour wipes the drawing, as on the designed windows
+    update();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(bgr));
     setPalette(pal);
