@@ -43,6 +43,7 @@ ResultsWindow::ResultsWindow() : FormWindow(WindowUnits::Pixels, FontSpec{Face::
     connect(Command3, &QPushButton::clicked, this, &ResultsWindow::Command3Click);
     connect(Command4, &QPushButton::clicked, this, &ResultsWindow::Command4Click);
     connect(Command5, &QPushButton::clicked, this, &ResultsWindow::Command5Click);
+    connect(Command6, &QPushButton::clicked, this, &ResultsWindow::Command6Click);
     connect(Command7, &QPushButton::clicked, this, &ResultsWindow::Command7Click);
     // The formula chosen runs after the list has finished with the click, since it
     // refills the list.

@@ -84,6 +84,7 @@ private:
     void Command3Click();
     void Command4Click();
     void Command5Click();
+    void Command6Click();
     void Command7Click();
 
     enum class PickPurpose { Removal, Correction };

@@ -5,7 +5,7 @@
 QColor ToQColor(Color bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const QFont& bold,
-             double unitsPerPixel, const QColor& background) {
+             double unitsPerPixel, const QColor& background, double cellWidth) {
     const double k = 1.0 / unitsPerPixel;
     QPen pen(ToQColor(op.color));
     pen.setWidthF(op.width);
@@ -22,8 +22,15 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const
             const QFont& font = op.bold ? bold : regular;
             painter.setFont(font);
             painter.setPen(ToQColor(op.color));
-            QFontMetricsF metrics(font);
-            painter.drawText(QPointF(op.x1 * k, op.y1 * k + metrics.ascent()), QString::fromStdString(op.text));
+            QFontMetricsF metrics(font, painter.device());
+            const QString text = QString::fromStdString(op.text);
+            const QPointF origin(op.x1 * k, op.y1 * k + metrics.ascent());
+            if (cellWidth > 0) {
+                for (qsizetype i = 0; i < text.size(); ++i)
+                    painter.drawText(origin + QPointF(cellWidth * static_cast<double>(i), 0), QString(text[i]));
+            } else {
+                painter.drawText(origin, text);
+            }
             break;
         }
         case SurfaceOp::Line:
@@ -83,11 +90,11 @@ void ImageSurface::Render(const SurfaceOp& op) {
     PaintOp(painter, op, regular_, bold_, unitsPerPixel_, background_);
 }
 
-void ReplayRecording(QPainter& painter, const RecordingSurface& recording, FontSpec font,
-                     Color background) {
+void ReplayOps(QPainter& painter, const std::vector<SurfaceOp>& ops, FontSpec font, double cellWidth) {
     font.bold = false;
     QFont regular = MakeFont(font);
     font.bold = true;
     QFont bold = MakeFont(font);
-    for (const SurfaceOp& op : recording.Ops()) PaintOp(painter, op, regular, bold, 1.0, ToQColor(background));
+    for (const SurfaceOp& op : ops)
+        if (op.kind != SurfaceOp::Clear) PaintOp(painter, op, regular, bold, 1.0, Qt::white, cellWidth);
 }

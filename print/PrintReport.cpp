@@ -1,0 +1,95 @@
+#include "PrintReport.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+
+#include "Graph.h"
+#include "PainterSurface.h"
+#include "PrintSheet.h"
+#include "Program.h"
+#include "ReportDate.h"
+#include "SharedState.h"
+#include "Table.h"
+#include "Utf8Text.h"
+
+namespace {
+constexpr std::uint8_t SheetOffsetX = 6, SheetOffsetY = 50;
+constexpr int SheetMargin = 10;  // pixels kept free right of and below the drawing
+constexpr double SheetCell = 8;  // the fixed-pitch cell the sheet is laid out in
+
+// Right and bottom edges of what the sheet holds, in sheet pixels.
+QSizeF ComposedSize(const std::vector<SurfaceOp>& ops, double lineHeight) {
+    double right = 0, bottom = 0;
+    for (const SurfaceOp& op : ops) {
+        switch (op.kind) {
+            case SurfaceOp::Text:
+                right = std::max(right, op.x1 + SheetCell * static_cast<double>(CharCount(op.text)));
+                bottom = std::max(bottom, op.y1 + lineHeight);
+                break;
+            case SurfaceOp::Line:
+            case SurfaceOp::Box:
+                right = std::max({right, op.x1, op.x2});
+                bottom = std::max({bottom, op.y1, op.y2});
+                break;
+            case SurfaceOp::Circle:
+                right = std::max(right, op.x1 + op.x2);
+                bottom = std::max(bottom, op.y1 + op.x2);
+                break;
+            case SurfaceOp::Clear:
+                break;
+        }
+    }
+    return {right + SheetMargin, bottom + SheetMargin};
+}
+
+// The sheet's drawing onto the printer's own surface, scaled so that it fills the
+// printable width with its aspect kept.
+PrintOutcome SendToPrinter(const ImageSurface& sheet) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return {false, "в системе не настроен принтер по умолчанию"};
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Аппроксимация экспериментальных данных"));
+    printer.setFullPage(false);
+    QPainter painter;
+    if (!painter.begin(&printer)) return {false, "система печати не приняла задание для принтера " +
+                                                     info.printerName().toStdString()};
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const QSizeF composed = ComposedSize(sheet.OpsSinceClear(), sheet.TextLineHeight());
+    const double scale = std::min(page.width() / composed.width(), page.height() / composed.height());
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    ReplayOps(painter, sheet.OpsSinceClear(), FontSpec{Face::Courier, 9.75, false}, SheetCell);
+    if (!painter.end()) return {false, "система печати прервала задание"};
+    if (printer.printerState() == QPrinter::Error) return {false, "система печати сообщила об ошибке"};
+    return {true, {}};
+}
+}  // namespace
+
+void ComposeReport() {
+    auto& s = Shared;
+    PrintSheetWindow& sheet = Form5();
+    Surface& d = sheet.Drawing();
+    d.Clear();
+    d.MoveTo(10, 10);
+    d.Print("             " + ReportDateText());
+    d.SetCurrentY(d.CurrentY() + 10);
+    d.SetBold(true);
+    d.Print("              АППРОКСИМАЦИЯ ЭКСПЕРИМЕНТАЛЬНЫХ ДАННЫХ МЕТОДОМ НАИМЕНЬШИХ КВАДРАТОВ");
+    d.SetBold(false);
+    s.PrintOffsetX = SheetOffsetX;
+    s.PrintOffsetY = SheetOffsetY;
+    PrintTable(d);
+    PrintResults(d);
+}
+
+PrintOutcome PrintReport() {
+    ComposeReport();
+    PrintSheetWindow& sheet = Form5();
+    const PrintOutcome outcome = SendToPrinter(sheet.DrawingImage());
+    sheet.hide();
+    UnloadWindow(&sheet);
+    CloseOtherWindows();
+    return outcome;
+}

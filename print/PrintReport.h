@@ -1,0 +1,21 @@
+#pragma once
+// The printed report: the sheet composed (date line, bold title, table, graph with
+// its statistics, coefficient panel) and sent to the system's default printer as
+// one page of vector text and lines.
+
+#include <string>
+
+class RecordingSurface;
+
+// Composes the report on the print sheet. Sets PrintOffsetX/Y and, through the
+// print table, the table geometry (the caller redraws the screen table after).
+void ComposeReport();
+
+struct PrintOutcome {
+    bool printed = false;
+    std::string reason;  // why not, in the user's words
+};
+
+// ComposeReport, the page to the default printer, the sheet unloaded and the other
+// windows closed. On failure nothing has been printed and the reason is given.
+PrintOutcome PrintReport();

@@ -1,0 +1,99 @@
+// The printed report: its date line, the composed sheet, and the command on the
+// real results window with and without a printer.
+#include <gtest/gtest.h>
+
+#include <QPrinterInfo>
+#include <QTest>
+
+#include "DrawingMatchers.h"
+#include "PrintReport.h"
+#include "PrintSheet.h"
+#include "ReportDate.h"
+#include "ResultsWindow.h"
+#include "RoadFixture.h"
+#include "SharedState.h"
+
+namespace {
+
+TEST(ReportDate, BothDateOrdersAndAMonthBeyondTwelve) {
+    EXPECT_EQ(ReportDateTextFrom("07.12.2026", "12:34:56"), "07 декабря 2026г.        12:34:56");
+    EXPECT_EQ(ReportDateTextFrom("12/7/2026", "12:34:56"), "7 декабря 2026г.        12:34:56");
+    EXPECT_EQ(ReportDateTextFrom("01.13.2026", "9:05:00"), "01 декабря 2026г.        9:05:00");
+    EXPECT_EQ(ReportDateTextFrom("3/21/2027", "1:00:00 PM"), "21 марта 2027г.        1:00:00 PM");
+    EXPECT_EQ(ReportDateTextFrom("31.01.2025", "00:00:01"), "31 января 2025г.        00:00:01");
+}
+
+TEST(ReportDate, SystemTextHasAFourDigitYear) {
+    const std::string text = ReportDateText();
+    EXPECT_NE(text.find("г.        "), std::string::npos) << text;
+}
+
+class Printing : public RoadFixture {
+protected:
+    void SetUp() override {
+        RoadFixture::SetUp();
+        FitToResults({{"1", "2.7"}, {"2", "4.4"}, {"3", "7.6"}, {"4", "12.1"}, {"5", "20.3"}}, 10);
+    }
+};
+
+TEST_F(Printing, SheetLayout) {
+    ComposeReport();
+    const auto& ops = Form5().DrawingImage().OpsSinceClear();
+    auto texts = OfKind(ops, SurfaceOp::Text);
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[0].x1, 10);
+    EXPECT_EQ(texts[0].y1, 10);
+    EXPECT_FALSE(texts[0].bold);
+    EXPECT_EQ(texts[0].text.substr(0, 13), std::string(13, ' '));
+    EXPECT_EQ(texts[1].text,
+              "              АППРОКСИМАЦИЯ ЭКСПЕРИМЕНТАЛЬНЫХ ДАННЫХ МЕТОДОМ НАИМЕНЬШИХ КВАДРАТОВ");
+    EXPECT_EQ(texts[1].x1, 0);
+    EXPECT_DOUBLE_EQ(texts[1].y1, 10 + Form5().Drawing().TextLineHeight() + 10);
+    EXPECT_TRUE(texts[1].bold);
+    auto header = FindText(ops, "Отклонен%");
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->x1, 370 + 30 + 3 * 84);
+    EXPECT_EQ(header->y1, 82);
+    EXPECT_TRUE(FindText(ops, "СРЕДНЕСТАТИСТИЧЕСКОЕ ОТКЛОНЕНИЕ="));
+    EXPECT_EQ(FindText(ops, "КОЭФФИЦИЕНТЫ УРАВНЕНИЯ")->y1, 440);
+    EXPECT_EQ(Shared.PrintOffsetX, 6);
+    EXPECT_EQ(Shared.PrintOffsetY, 50);
+}
+
+TEST_F(Printing, ReachesTheDefaultPrinter) {
+    if (QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "no default printer here";
+    const PrintOutcome outcome = PrintReport();
+    EXPECT_TRUE(outcome.printed) << outcome.reason;
+}
+
+TEST_F(Printing, CommandLeavesTheScreenTableForPicking) {
+    DialogDriver answers;
+    if (QPrinterInfo::defaultPrinter().isNull()) answers.Ok();
+    QTest::mouseClick(Form3().Command6, Qt::LeftButton);
+    EXPECT_FALSE(Form5Loaded());
+    EXPECT_TRUE(Form3().Command6->isVisible());
+    EXPECT_EQ(Shared.TableLeft, 640);
+    EXPECT_EQ(Shared.TableTop, 20);
+    // A click on the screen table's second row picks pair 2.
+    QTest::mouseClick(&Form3(), Qt::LeftButton, {}, QPoint(640 + 30 + 42, 20 + 2 * 16 + 8));
+    EXPECT_EQ(Form3().PickedRow, 2);
+    EXPECT_EQ(Form3().PickedColumn, 1);
+}
+
+TEST_F(Printing, WithoutAPrinterTheUserIsTold) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a default printer is defined here";
+    DialogDriver answers;
+    answers.Ok();
+    const auto before = Form3().DrawingImage().OpsSinceClear().size();
+    QTest::mouseClick(Form3().Command6, Qt::LeftButton);
+    ASSERT_TRUE(answers.Done());
+    ASSERT_EQ(answers.SeenBoxes().size(), 1u);
+    EXPECT_EQ(answers.SeenBoxes()[0].title, "Печать результатов");
+    EXPECT_EQ(answers.SeenBoxes()[0].prompt,
+              "Результаты не напечатаны: в системе не настроен принтер по умолчанию.");
+    EXPECT_EQ(Form3().DrawingImage().OpsSinceClear().size(), before);
+    EXPECT_EQ(Shared.PointCount, 5);
+    EXPECT_TRUE(Form3().Command1->isVisible());
+}
+
+}  // namespace
