@@ -37,3 +37,10 @@ inline constexpr double TinyMagnitude = 1e-308;
 inline bool IsPolynomialKind(std::uint8_t kind) {
     return kind == KindPolynomial || kind == KindPolynomialNoFree;
 }
+
+// True when a and b (both positive) lie where ln a + ln b cannot leave
+// [ExpLowerLimit, ExpUpperLimit]: the logarithm tests of a product can then be
+// skipped with the same outcome (ln 1e-300 = -690.8, ln 1e150 = 345.4).
+inline bool ProductSafelyInRange(double a, double b) {
+    return a > 1e-300 && a < 1e150 && b > 1e-300 && b < 1e150;
+}

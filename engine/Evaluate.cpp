@@ -30,7 +30,7 @@ std::uint8_t AccumulatePolynomial(double x, double& result) {
     result = s.FormulaKind == KindPolynomial ? c[1] : 0;
     double p = x;
     for (int k = s.PolyFirstColumn; k <= s.UnknownCount; ++k) {
-        if (p > 0 && c[k] > 0) {
+        if (p > 0 && c[k] > 0 && !ProductSafelyInRange(c[k], p)) {
             double t = std::log(c[k]) + std::log(p);
             if (t > ExpUpperLimit) return FailOverflow;
             if (t < ExpLowerLimit) p = 0;
@@ -39,7 +39,7 @@ std::uint8_t AccumulatePolynomial(double x, double& result) {
         // Terms with a negative factor escape the logarithm test.
         if (!std::isfinite(next)) return FailOverflow;
         result = next;
-        if (p > 0 && x > 0) {
+        if (p > 0 && x > 0 && !ProductSafelyInRange(x, p)) {
             double t = std::log(x) + std::log(p);
             if (t > ExpUpperLimit) return FailOverflow;
             if (t < ExpLowerLimit) p = 0;

@@ -28,7 +28,7 @@ bool BuildPolynomialRows() {
         if (s.FormulaKind == KindPolynomial) s.FitMatrix[i][1] = 1;
         double p = x;
         for (int k = s.PolyFirstColumn; k <= m; ++k) {
-            if (x > 0 && p > 0) {
+            if (x > 0 && p > 0 && !ProductSafelyInRange(x, p)) {
                 double t = std::log(x) + std::log(p);
                 if (t > ExpUpperLimit) {
                     s.ComputationFailed = FailOverflow;

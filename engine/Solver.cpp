@@ -32,7 +32,7 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
             for (int i = 1; i <= n; ++i) {
                 double p = copy[i][c2];
                 double q = copy[i][c1];
-                if (p > 0 && q > 0 && std::log(p) + std::log(q) > ExpUpperLimit) {
+                if (p > 0 && q > 0 && !ProductSafelyInRange(p, q) && std::log(p) + std::log(q) > ExpUpperLimit) {
                     s.ComputationFailed = FailOverflow;
                     return;
                 }

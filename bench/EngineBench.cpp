@@ -1,0 +1,101 @@
+// The whole engine sequence on 40 points (build, solve, back-transform, trial
+// evaluation, curve, correlation, deviations) against GSL's linear least squares on
+// the same linearised problem.
+#include <benchmark/benchmark.h>
+#include <gsl/gsl_multifit.h>
+
+#include <cmath>
+
+#include "EngineCodes.h"
+#include "Evaluate.h"
+#include "Fit.h"
+#include "SharedState.h"
+
+namespace {
+
+void UseForty(std::uint8_t kind, std::int16_t degree) {
+    Shared = SharedState{};
+    Shared.PointCount = 40;
+    for (int i = 1; i <= 40; ++i) {
+        const double x = -1 + 2.0 * (i - 1) / 39 + (kind == KindExponential ? 2 : 0);
+        Shared.PointX[i] = x;
+        Shared.PointY[i] = kind == KindSine ? 2 * std::sin(x + 0.5) + 1 + 0.01 * (i % 3)
+                                            : 2 * std::exp(0.5 * x) * (1 + 0.01 * (i % 3));
+    }
+    Shared.FormulaKind = kind;
+    if (kind == KindPolynomial) {
+        Shared.TypedDegree = degree;
+        Shared.UnknownCount = static_cast<std::int16_t>(degree + 1);
+    }
+}
+
+void EngineSequence(benchmark::State& state, std::uint8_t kind, std::int16_t degree) {
+    UseForty(kind, degree);
+    for (auto _ : state) {
+        FitCoefficients();
+        RecoverCoefficients();
+        EvaluateAtArg();
+        SampleCurve();
+        benchmark::DoNotOptimize(CorrelationCoefficient());
+        ComputeDeviations();
+        benchmark::DoNotOptimize(Shared.MeanDeviation);
+    }
+    if (Shared.ComputationFailed) state.SkipWithError("the fit failed");
+}
+
+// The fit alone (build and solve), the part GSL does.
+void EngineFit(benchmark::State& state, std::uint8_t kind, std::int16_t degree) {
+    UseForty(kind, degree);
+    for (auto _ : state) {
+        FitCoefficients();
+        benchmark::DoNotOptimize(Shared.FitMatrix[0][1]);
+    }
+}
+
+// GSL on the design matrix the engine builds (taken once from FitMatrix).
+void GslPeer(benchmark::State& state, std::uint8_t kind, std::int16_t degree) {
+    UseForty(kind, degree);
+    FitCoefficients();
+    // FitCoefficients overwrote rows 0..m with the normal equations: rebuild from the kind.
+    const int n = 40;
+    const int m = Shared.UnknownCount;
+    gsl_matrix* x = gsl_matrix_alloc(n, m);
+    gsl_vector* y = gsl_vector_alloc(n);
+    for (int i = 0; i < n; ++i) {
+        const double xi = Shared.PointX[i + 1], yi = Shared.PointY[i + 1];
+        for (int k = 0; k < m; ++k) {
+            double basis = 1;
+            if (kind == KindPolynomial) basis = std::pow(xi, k);
+            if (kind == KindExponential) basis = k == 0 ? 1 : xi;
+            if (kind == KindSine) basis = k == 0 ? 1 : (k == 1 ? std::sin(xi) : std::cos(xi));
+            gsl_matrix_set(x, i, k, basis);
+        }
+        gsl_vector_set(y, i, kind == KindExponential ? std::log(yi) : yi);
+    }
+    gsl_vector* c = gsl_vector_alloc(m);
+    gsl_matrix* cov = gsl_matrix_alloc(m, m);
+    gsl_multifit_linear_workspace* work = gsl_multifit_linear_alloc(n, m);
+    double chisq = 0;
+    for (auto _ : state) {
+        gsl_multifit_linear(x, y, c, cov, &chisq, work);
+        benchmark::DoNotOptimize(chisq);
+    }
+    gsl_multifit_linear_free(work);
+    gsl_matrix_free(cov);
+    gsl_vector_free(c);
+    gsl_vector_free(y);
+    gsl_matrix_free(x);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(EngineSequence, Polynomial19, KindPolynomial, 19);
+BENCHMARK_CAPTURE(EngineFit, Polynomial19, KindPolynomial, 19);
+BENCHMARK_CAPTURE(GslPeer, Polynomial19, KindPolynomial, 19);
+BENCHMARK_CAPTURE(EngineSequence, Exponential, KindExponential, 0);
+BENCHMARK_CAPTURE(EngineFit, Exponential, KindExponential, 0);
+BENCHMARK_CAPTURE(GslPeer, Exponential, KindExponential, 0);
+BENCHMARK_CAPTURE(EngineSequence, Sine, KindSine, 0);
+BENCHMARK_CAPTURE(EngineFit, Sine, KindSine, 0);
+BENCHMARK_CAPTURE(GslPeer, Sine, KindSine, 0);
+BENCHMARK_MAIN();

@@ -1,0 +1,75 @@
+// From the click on a formula to the results window fully drawn (40 points, a
+// polynomial of degree 10), and from start-up to the painted title window, on Qt's
+// offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "Dialogs.h"
+#include "FormulaWindow.h"
+#include "Program.h"
+#include "ResultsWindow.h"
+#include "SharedState.h"
+#include "TitleWindow.h"
+
+namespace {
+
+// Answers every input box with the degree.
+class DegreeAnswer : public Dialogs {
+public:
+    std::string InputBox(const std::string&, const std::string&, double, double) override { return "10"; }
+    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return true; }
+    void Inform(const std::string&, const std::string&, MessageIcon) override {}
+    void Beep() override {}
+};
+
+void UseFortyPoints() {
+    SetColourSettings();
+    FillFormulaTexts();
+    Shared.PointCount = 40;
+    for (int i = 1; i <= 40; ++i) {
+        Shared.PointX[i] = i * 0.25;
+        Shared.PointY[i] = 3 + std::sin(i * 0.25) + 0.01 * i;
+        Shared.PointXText[i] = std::to_string(i * 0.25).substr(0, 5);
+        Shared.PointYText[i] = std::to_string(Shared.PointY[i]).substr(0, 6);
+    }
+}
+
+void ClickToResults(benchmark::State& state) {
+    DegreeAnswer answers;
+    UseDialogs(&answers);
+    SetEndProgramHandler([] {});
+    UseFortyPoints();
+    for (auto _ : state) {
+        Form2();
+        ChooseFormula(1);
+        Form3().repaint();
+        benchmark::DoNotOptimize(Form3().DrawingImage().OpsSinceClear().size());
+    }
+    UseDialogs(nullptr);
+}
+
+void StartToTitle(benchmark::State& state) {
+    for (auto _ : state) {
+        Form1().show();
+        Form1().repaint();
+        state.PauseTiming();
+        UnloadWindow(&Form1());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(ClickToResults)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartToTitle)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
