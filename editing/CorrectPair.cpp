@@ -41,24 +41,28 @@ bool ResultsWindow::CommitCellEdit() {
     PickedColumn = 0;
     PickedRow = 0;
     FindPickedCell();
-    if (PickedRow == 0) return true;
-    if (PickedRow > s.PointCount) {
-        s.CorrectPickMode = False;
-        return true;
-    }
-    // The typed text is kept as every other entry keeps it: the first comma read as
-    // the decimal point, an empty text as 0.
-    const int r = PickedRow;
-    const std::string text = NormalizeNumberText(Text1->text().toStdString());
-    if (PickedColumn == 1) {
-        s.PointXText[r] = text;
-        s.PointX[r] = NumberValue(text);
-    } else {
-        s.PointYText[r] = text;
-        s.PointY[r] = NumberValue(text);
+    // Without a picked pair (a click beside the table cleared the pick) nothing is
+    // stored, but the fit is still made again: a value stored by an earlier commit
+    // whose fit failed must not end the correction unsorted and unfitted.
+    if (PickedRow >= 1 && PickedRow <= s.PointCount) {
+        // The typed text is kept as every other entry keeps it: the first comma read
+        // as the decimal point, an empty text as 0.
+        const int r = PickedRow;
+        const std::string text = NormalizeNumberText(Text1->text().toStdString());
+        if (PickedColumn == 1) {
+            s.PointXText[r] = text;
+            s.PointX[r] = NumberValue(text);
+        } else {
+            s.PointYText[r] = text;
+            s.PointY[r] = NumberValue(text);
+        }
     }
     Drawing().Clear();
-    if (!RunGuardedComputation()) return false;
+    if (!RunGuardedComputation()) {
+        // The stored value waits, unsorted, in the editing state for a value that fits.
+        s.CorrectPickMode = True;
+        return false;
+    }
     SortPointsByX();
     DrawResults();
     s.CorrectPickMode = False;

@@ -79,7 +79,7 @@ void ResultsWindow::EndInterpolation() {
     Command1->show();
     Command2->show();
     Command3->setVisible(s.PointCount < MaxEnteredPoints);
-    Command4->setVisible(s.FitUnknownCount <= s.PointCount - 1);
+    ApplyCommand4Rule(RemovalRule::Inclusive);
     Command6->show();
     Command7->show();
     s.InterpolationActive = False;

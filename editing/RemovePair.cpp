@@ -62,6 +62,12 @@ void ResultsWindow::AskWhetherToRemove() {
 
 void ResultsWindow::RemovePickedPair() {
     auto& s = Shared;
+    // "Да" pressed again after a failed fit would go on removing: never below three
+    // pairs, and never a pair past the last.
+    if (s.PointCount <= MinEnteredPoints || s.PairToRemove > s.PointCount) {
+        KeepPickedPair();
+        return;
+    }
     for (int i = s.PairToRemove; i <= s.PointCount - 1; ++i) {
         s.PointX[i] = s.PointX[i + 1];
         s.PointY[i] = s.PointY[i + 1];

@@ -129,7 +129,9 @@ void ResultsWindow::ApplyCommand3Rule() { Command3->setVisible(Shared.PointCount
 void ResultsWindow::ApplyCommand4Rule(RemovalRule rule) {
     const int spare = Shared.PointCount - 1;
     const int unknowns = Shared.FitUnknownCount;
-    Command4->setVisible(rule == RemovalRule::Strict ? spare > unknowns : spare >= unknowns);
+    // Never fewer pairs than the data entry accepts, whatever few unknowns the fit has.
+    const bool keepsThree = Shared.PointCount > MinEnteredPoints;
+    Command4->setVisible(keepsThree && (rule == RemovalRule::Strict ? spare > unknowns : spare >= unknowns));
 }
 
 void ResultsWindow::Command1Click() { EndProgram(); }
