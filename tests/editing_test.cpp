@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "Dialogs.h"
 #include "DrawingMatchers.h"
 #include "EngineCodes.h"
 #include "FormulaWindow.h"
@@ -16,8 +17,18 @@
 
 namespace {
 
+// The real dialogue boxes, with the beeps counted.
+class CountingDialogs : public QtDialogs {
+public:
+    CountingDialogs() { UseDialogs(this); }
+    ~CountingDialogs() override { UseDialogs(nullptr); }
+    void Beep() override { ++beeps; }
+    int beeps = 0;
+};
+
 class Commands : public RoadFixture {
 protected:
+    CountingDialogs counting;
     ResultsWindow& results() { return Form3(); }
     void Press(CaptionButton* button) {
         ASSERT_TRUE(button->isVisible()) << button->Caption();
@@ -164,6 +175,20 @@ TEST_F(Commands, YesHidesRemoveAtTheLastSpare) {
     EXPECT_FALSE(results().Command4->isVisible());  // N - 1 = 3 = FitUnknownCount after "Да"
 }
 
+TEST_F(Commands, NoShowsRemoveAtTheLastSpare) {
+    FitToResults(Line(5), 2, "4");  // four unknowns, N - 1 = 4: hidden at the first display
+    EXPECT_FALSE(results().Command4->isVisible());
+    driver.Type("3");
+    Press(results().Command5);
+    Press(results().Command5);  // the end of an interpolation offers it at N - 1 = FitUnknownCount
+    ASSERT_TRUE(results().Command4->isVisible());
+    Press(results().Command4);
+    ClickWindow(Cell(2, 2).x(), Cell(2, 2).y());
+    QTest::mouseClick(Form4().Command2, Qt::LeftButton);
+    EXPECT_EQ(Shared.PointCount, 5);
+    EXPECT_TRUE(results().Command4->isVisible());
+}
+
 TEST_F(Commands, CorrectPickedOnTheGraphEditsTheYCell) {
     FitToResults(Line(5), 1, "1");
     Press(results().Command7);
@@ -267,6 +292,7 @@ TEST_F(Commands, InterpolationInsideTheRange) {
     auto lines = OfKind(Drawn(), SurfaceOp::Line);
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }), 2);
     EXPECT_FALSE(FindTextContaining(Drawn(), "ВНИМАНИЕ!"));
+    EXPECT_EQ(counting.beeps, 0);
     Press(results().Command5);
     EXPECT_EQ(Visible(), All());
     EXPECT_EQ(results().Command5->Caption(), "Интерполяция");
@@ -283,8 +309,12 @@ TEST_F(Commands, InterpolationAtTheEndsAndOutside) {
         EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }), 0);
         Press(results().Command5);
     }
+    EXPECT_EQ(counting.beeps, 0);
     driver.Cancel();
     Press(results().Command5);
+    EXPECT_EQ(counting.beeps, 1);
+    auto lines = OfKind(Drawn(), SurfaceOp::Line);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }), 0);
     auto warning = FindText(Drawn(), "ВНИМАНИЕ! ВЫ ВЫШЛИ ЗА ПРЕДЕЛЫ СВОЕГО ЗАДАНИЯ X.");
     ASSERT_TRUE(warning);
     EXPECT_EQ(warning->y1, 450);
