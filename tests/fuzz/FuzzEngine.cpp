@@ -1,0 +1,85 @@
+// Arbitrary point sets (3 to 40 finite doubles of any magnitude, duplicates, all
+// equal), any kind and any degree the program accepts: the whole engine sequence
+// runs; a failure is a code 1..3, and a success leaves only finite numbers and curve
+// pixels inside the plot band.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "EngineCodes.h"
+#include "Evaluate.h"
+#include "Fit.h"
+#include "FormulaChoice.h"
+#include "PointSet.h"
+#include "SharedState.h"
+
+namespace {
+void Check(bool holds) {
+    if (!holds) std::abort();
+}
+
+double Take(const std::uint8_t*& data, std::size_t& size) {
+    double v = 0;
+    if (size >= sizeof v) {
+        std::memcpy(&v, data, sizeof v);
+        data += sizeof v;
+        size -= sizeof v;
+    } else if (size > 0) {
+        v = static_cast<double>(static_cast<std::int8_t>(*data)) / 4;  // short inputs: small values
+        ++data;
+        --size;
+    }
+    return std::isfinite(v) ? v : 0;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 3) return 0;
+    auto& s = Shared;
+    s = SharedState{};
+    const int n = 3 + data[0] % 38;
+    const std::uint8_t kind = static_cast<std::uint8_t>(1 + data[1] % 13);
+    const int degree = 1 + data[2] % 20;
+    data += 3;
+    size -= 3;
+    if (kind > OfferedFormulaCount(n)) return 0;
+    s.PointCount = static_cast<std::int16_t>(n);
+    for (int i = 1; i <= n; ++i) {
+        s.PointX[i] = Take(data, size);
+        s.PointY[i] = Take(data, size);
+    }
+    s.FormulaKind = kind;
+    if (IsPolynomialKind(kind)) {
+        const int unknowns = PolynomialUnknowns(kind, static_cast<std::int16_t>(degree));
+        if (!UnknownsAccepted(unknowns, n)) return 0;
+        s.TypedDegree = static_cast<std::int16_t>(degree);
+        s.UnknownCount = static_cast<std::int16_t>(unknowns);
+        s.FitUnknownCount = static_cast<std::uint8_t>(unknowns);
+    }
+    SortPointsByX();
+    FitCoefficients();
+    if (!s.ComputationFailed) RecoverCoefficients();
+    if (!s.ComputationFailed) EvaluateAtArg();
+    Check(s.ComputationFailed <= FailDivision);
+    if (s.ComputationFailed) return 0;
+    SampleCurve();
+    const double r = CorrelationCoefficient();
+    Check(std::isfinite(r));
+    ComputeDeviations();
+    for (int k = 1; k <= s.UnknownCount; ++k) Check(std::isfinite(s.FitMatrix[0][k]));
+    Check(std::isfinite(s.CoefA) && std::isfinite(s.CoefB) && std::isfinite(s.CoefC));
+    Check(std::isfinite(s.EvalResult) && std::isfinite(s.MeanDeviation));
+    // A polynomial overflow stops the deviations early (a code 2); the points
+    // reached so far are still finite.
+    for (int i = 1; i <= n; ++i) {
+        if (s.ComputationFailed) break;
+        Check(std::isfinite(s.FitMatrix[i][0]) && std::isfinite(s.Deviation[i]));
+    }
+    Check(s.CurvePointCount >= 0 && s.CurvePointCount <= MaxCurvePoints);
+    for (int k = 0; k < s.CurvePointCount; ++k) {
+        Check(s.CurvePixelX[k] >= -1000 && s.CurvePixelX[k] <= 1000);
+        Check(s.CurvePixelY[k] > 10 && s.CurvePixelY[k] < 350);
+    }
+    return 0;
+}
