@@ -20,15 +20,15 @@ QString FamilyOf(Face face) {
 
 int PointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
-QFont MakeFont(const FontSpec& spec) {
-    QFont font(FamilyOf(spec.face));
-    font.setPixelSize(PointsToPixels(spec.points));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic || spec.face == Face::MonotypeCorsiva);
-    font.setStyleHint(spec.face == Face::Courier ? QFont::TypeWriter : QFont::AnyStyle);
-    font.setFixedPitch(spec.face == Face::Courier);
+QFont MakeFont(const FontSpec& wanted) {
+    QFont font(FamilyOf(wanted.face));
+    font.setPixelSize(PointsToPixels(wanted.points));
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic || wanted.face == Face::MonotypeCorsiva);
+    font.setStyleHint(wanted.face == Face::Courier ? QFont::TypeWriter : QFont::AnyStyle);
+    font.setFixedPitch(wanted.face == Face::Courier);
     font.setKerning(false);
-    if (spec.face == Face::Courier) {
+    if (wanted.face == Face::Courier) {
         // The table layout counts on a cell of whole pixels (8 at 9.75 points); the
         // stand-in face advances a fraction less, which the letter spacing makes up.
         const double advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));

@@ -14,7 +14,7 @@ struct FontSpec {
     bool italic = false;
 };
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& wanted);
 
 // The pixel size of a point size at 96 dpi (9.75 pt -> 13 px).
 int PointsToPixels(double points);

@@ -8,31 +8,12 @@
 #include <cstring>
 
 #include "EngineCodes.h"
+#include "FuzzInput.h"
 #include "Evaluate.h"
 #include "Fit.h"
 #include "FormulaChoice.h"
 #include "PointSet.h"
 #include "SharedState.h"
-
-namespace {
-void Check(bool holds) {
-    if (!holds) std::abort();
-}
-
-double Take(const std::uint8_t*& data, std::size_t& size) {
-    double v = 0;
-    if (size >= sizeof v) {
-        std::memcpy(&v, data, sizeof v);
-        data += sizeof v;
-        size -= sizeof v;
-    } else if (size > 0) {
-        v = static_cast<double>(static_cast<std::int8_t>(*data)) / 4;  // short inputs: small values
-        ++data;
-        --size;
-    }
-    return std::isfinite(v) ? v : 0;
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
@@ -46,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (kind > OfferedFormulaCount(n)) return 0;
     s.PointCount = static_cast<std::int16_t>(n);
     for (int i = 1; i <= n; ++i) {
-        s.PointX[i] = Take(data, size);
-        s.PointY[i] = Take(data, size);
+        s.PointX[i] = TakeDouble(data, size);
+        s.PointY[i] = TakeDouble(data, size);
     }
     s.FormulaKind = kind;
     if (IsPolynomialKind(kind)) {

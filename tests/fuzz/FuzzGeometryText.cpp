@@ -7,25 +7,13 @@
 #include <cstring>
 #include <string>
 
+#include "FuzzInput.h"
 #include "NumberFormat.h"
 #include "PlotGeometry.h"
 #include "SharedState.h"
 #include "Utf8Text.h"
 
 namespace {
-void Check(bool holds) {
-    if (!holds) std::abort();
-}
-
-double Take(const std::uint8_t*& data, std::size_t& size) {
-    double v = 0;
-    if (size >= sizeof v) {
-        std::memcpy(&v, data, sizeof v);
-        data += sizeof v;
-        size -= sizeof v;
-    }
-    return std::isfinite(v) ? v : 0;
-}
 
 // Digits before the separator of a fixed text (the sign not counted).
 std::size_t IntegerDigits(const std::string& text) {
@@ -47,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     data += 4;
     size -= 4;
 
-    const double value = Take(data, size);
+    const double value = TakeDouble(data, size);
     const std::string fixed = FormatFixed(value, static_cast<std::int16_t>(width), static_cast<std::int16_t>(decimals));
     Check(CharCount(fixed) <= static_cast<std::size_t>(width));
     if (fixed.find('E') == std::string::npos) {
@@ -71,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s = SharedState{};
     s.PointCount = static_cast<std::int16_t>(n);
     for (int i = 1; i <= n; ++i) {
-        s.PointX[i] = Take(data, size);
-        s.PointY[i] = Take(data, size);
+        s.PointX[i] = TakeDouble(data, size);
+        s.PointY[i] = TakeDouble(data, size);
     }
     const PlotFrame frame = ComputePlotFrame();
     Check(frame.K >= 1);
