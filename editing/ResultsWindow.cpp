@@ -90,8 +90,7 @@ void ResultsWindow::RefillResultsFormulaList() {
     const int n = Shared.PointCount;
     List1->clear();
     PlaceControl(List1, List1->x(), List1->y(), List1->width(), n > 3 ? 180 : 140);
-    const int count = n >= 4 ? FormulaCount : 10;
-    for (int k = 1; k <= count; ++k) AddListLine(List1, Shared.FormulaTexts[k]);
+    for (int k = 1; k <= OfferedFormulaCount(n); ++k) AddListLine(List1, Shared.FormulaTexts[k]);
 }
 
 bool ResultsWindow::RunGuardedComputation() {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "Fonts.h"
-#include "RecordingSurface.h"
 #include "Surface.h"
 
 QColor ToQColor(Color bgr);
