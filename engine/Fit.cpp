@@ -16,6 +16,7 @@ double GuardedExp(double t, std::uint8_t& failure) {
 }
 
 namespace {
+constexpr double Pi = 3.14159265358979323846;
 
 // Rows of the polynomial kinds: powers of X from PolyFirstColumn-1 upwards, each
 // next power tested through its logarithm before it is formed.
@@ -140,19 +141,20 @@ void RecoverCoefficients() {
     if (kind == KindPowerX || kind == KindPowerA) s.CoefB = GuardedExp(s1, failed);
     if (kind == KindExponential || kind == KindLogQuadratic || kind == KindExpQuadratic)
         s.CoefB = s2;
-    if (kind == KindSine) {
-        // A*sin(X+B) has no phase to recover when the sine coefficient vanishes.
-        if (std::fabs(s2) < TinyMagnitude) {
-            failed = FailDivision;
-            return;
-        }
-        s.CoefB = std::atan(s3 / s2);
-    }
+    if (kind == KindSine) s.CoefB = s2 == 0 ? Pi / 2 : std::atan(s3 / s2);
     if (failed) return;
 
     s.CoefC = s1;
     if (kind == KindExpQuadratic) s.CoefC = s3;
-    if (kind == KindSine) s.CoefA = s2 / std::cos(s.CoefB);
+    if (kind == KindSine) {
+        // A = s2 / cos B loses its digits where B nears a right angle (cos B then
+        // holds little more than rounding); there the sine of B carries them:
+        // A sin B = s3. With s2 = 0 the dependence is s3 cos X, that is B = pi/2.
+        if (std::fabs(s2) >= std::fabs(s3))
+            s.CoefA = s2 / std::cos(s.CoefB);
+        else
+            s.CoefA = s2 == 0 ? s3 : s3 / std::sin(s.CoefB);
+    }
     if (!std::isfinite(s.CoefA) || !std::isfinite(s.CoefB) || !std::isfinite(s.CoefC))
         failed = FailOverflow;
 }

@@ -12,8 +12,8 @@
 void FitCoefficients();
 
 // Turns the solution row into CoefA, CoefB, CoefC for kinds 3..13 (nothing for the
-// polynomials). Fails with FailOverflow when an exponent exceeds ExpUpperLimit, and
-// with FailDivision for the sine kind when its sine coefficient is zero.
+// polynomials). Fails with FailOverflow when an exponent exceeds ExpUpperLimit or a
+// coefficient leaves the range of a double.
 void RecoverCoefficients();
 
 // e^t guarded: FailOverflow above ExpUpperLimit, 0 below ExpLowerLimit.

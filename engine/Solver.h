@@ -7,6 +7,18 @@
 // On entry rows 1..n of FitMatrix hold W in column 0 and the basis in columns 1..m
 // (1 <= n <= 40, 1 <= m <= 20). On return row 0, columns 1..m, holds the solution and
 // ComputationFailed is FailNone; or it is FailOverflow (a product of the normal
-// equations overflows, or the solution is not finite) or FailDivision (the system is
-// singular to working precision), and the solution must not be used.
+// equations, a rotation or the solution leaves the range of a double) or FailDivision
+// (the basis columns are dependent, so the system has no single solution), and the
+// solution must not be used. FitMatrix(0, 0), the sum of W squared, is not part of the
+// solution: it may hold an infinity.
 void SolveNormalEquations(std::int16_t n, std::int16_t m);
+
+// How far the basis columns 1..m of rows 1..n of FitMatrix are from dependent, judged
+// without regard to their units: the smallest pivot of the triangularised Gram matrix
+// of the columns each divided by its norm, relative to the largest. 0 when a column
+// is all zeros. Multiplying a column by any factor leaves it unchanged up to rounding.
+double RelativeSmallestPivot(std::int16_t n, std::int16_t m);
+
+// The rounding level of that ratio for sums over n points and m unknowns: at or below
+// it the columns count as dependent.
+double DependenceLevel(std::int16_t n, std::int16_t m);

@@ -170,16 +170,6 @@ INSTANTIATE_TEST_SUITE_P(
                     FailDivision}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Recover, SineWithoutSineCoefficientHasNoPhase) {
-    Shared = SharedState{};
-    Shared.FormulaKind = KindSine;
-    Shared.FitMatrix[0][1] = 1;
-    Shared.FitMatrix[0][2] = 0;
-    Shared.FitMatrix[0][3] = 2;
-    RecoverCoefficients();
-    EXPECT_EQ(Shared.ComputationFailed, FailDivision);
-}
-
 TEST(Recover, ExponentBelowLowerLimitGivesZero) {
     Shared = SharedState{};
     Shared.FormulaKind = KindExponential;

@@ -173,7 +173,11 @@ TEST_F(Road, TooManyUnknownsAsksWhetherToGoOn) {
 }
 
 TEST_F(Road, MoreThanTwentyUnknownsAreRefused) {
-    Enter(Line(40));
+    // 40 points spread over -1..1, where a polynomial of degree 20 is still well
+    // enough determined to be fitted.
+    TypedPairs pairs;
+    for (int i = 0; i < 40; ++i) pairs.emplace_back(std::to_string((2 * i - 39) / 40.0), std::to_string(i % 7));
+    Enter(pairs);
     driver.Type("20").Answer(true);  // 21 unknowns: fewer than 40 points, more than the solver holds
     ClickFormula(1);
     ASSERT_TRUE(ListRefilled(13));

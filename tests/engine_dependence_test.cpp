@@ -1,0 +1,260 @@
+// What the solver refuses as having no single solution, and that the refusal does
+// not depend on the unit of X: the same data are fitted in metres and in kilometres.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "EngineCodes.h"
+#include "Fit.h"
+#include "PointSetup.h"
+#include "SharedState.h"
+
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+// A dependence with its coefficients at a scale s of X: the data are the same curve
+// over X = s*1 .. s*8, so its coefficients carry the unit of X as a power of s.
+struct ScaledCase {
+    const char* name;
+    std::uint8_t kind;
+    std::int16_t degree;
+    std::function<double(double x, double s)> f;
+    // The expected solution row (polynomials) or A, B (other kinds) at scale s.
+    std::function<std::vector<double>(double s)> expected;
+};
+
+std::vector<double> Fitted(const ScaledCase& c) {
+    if (IsPolynomialKind(c.kind))
+        return {Shared.FitMatrix[0].begin() + 1,
+                Shared.FitMatrix[0].begin() + 1 + Shared.UnknownCount};
+    return {Shared.CoefA, Shared.CoefB};
+}
+
+void PrintTo(const ScaledCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UnitOfX : public testing::TestWithParam<ScaledCase> {};
+
+TEST_P(UnitOfX, NeverDecidesWhetherAFitIsMade) {
+    const auto& c = GetParam();
+    for (int k = -12; k <= 12; ++k) {
+        const double s = std::pow(10.0, k);
+        Points points;
+        for (int i = 1; i <= 8; ++i) points.emplace_back(s * i, c.f(s * i, s));
+        UsePoints(points);
+        ChooseKind(c.kind, c.degree);
+        ASSERT_EQ(RunGuardedComputation(), FailNone) << "X scaled by 1e" << k;
+        const std::vector<double> want = c.expected(s), got = Fitted(c);
+        ASSERT_EQ(got.size(), want.size());
+        for (std::size_t j = 0; j < want.size(); ++j)
+            EXPECT_NEAR(got[j], want[j], 1e-6 * std::fabs(want[j]))
+                << "X scaled by 1e" << k << ", coefficient " << j;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sweep, UnitOfX,
+    testing::Values(
+        ScaledCase{"Line", KindPolynomial, 1, [](double x, double s) { return 5 + 3 * x / s; },
+                   [](double s) {
+                       return std::vector<double>{5, 3 / s};
+                   }},
+        ScaledCase{"Quadratic", KindPolynomial, 2,
+                   [](double x, double s) {
+                       double u = x / s;
+                       return 1 - 2 * u + 0.5 * u * u;
+                   },
+                   [](double s) {
+                       return std::vector<double>{1, -2 / s, 0.5 / (s * s)};
+                   }},
+        ScaledCase{"Cubic", KindPolynomial, 3,
+                   [](double x, double s) {
+                       double u = x / s;
+                       return 1 + 2 * u + 3 * u * u - 0.25 * u * u * u;
+                   },
+                   [](double s) {
+                       return std::vector<double>{1, 2 / s, 3 / (s * s), -0.25 / (s * s * s)};
+                   }},
+        ScaledCase{"ThroughZeroLine", KindPolynomialNoFree, 1,
+                   [](double x, double s) { return 4 * x / s; },
+                   [](double s) { return std::vector<double>{4 / s}; }},
+        ScaledCase{"ThroughZeroQuadratic", KindPolynomialNoFree, 2,
+                   [](double x, double s) {
+                       double u = x / s;
+                       return u - u * u;
+                   },
+                   [](double s) {
+                       return std::vector<double>{1 / s, -1 / (s * s)};
+                   }},
+        ScaledCase{"ThroughZeroCubic", KindPolynomialNoFree, 3,
+                   [](double x, double s) {
+                       double u = x / s;
+                       return 2 * u + u * u + 0.1 * u * u * u;
+                   },
+                   [](double s) {
+                       return std::vector<double>{2 / s, 1 / (s * s), 0.1 / (s * s * s)};
+                   }},
+        ScaledCase{"PowerX", KindPowerX, 0, [](double x, double) { return 2 * std::pow(x, 1.5); },
+                   [](double) {
+                       return std::vector<double>{1.5, 2};
+                   }},
+        ScaledCase{"Hyperbolic", KindHyperbolic, 0,
+                   [](double x, double s) { return 3 * s / x + 1; },
+                   [](double s) {
+                       return std::vector<double>{3 * s, 1};
+                   }},
+        ScaledCase{"ReciprocalLinear", KindReciprocalLinear, 0,
+                   [](double x, double s) { return 1 / (2 * x / s + 1); },
+                   [](double s) {
+                       return std::vector<double>{2 / s, 1};
+                   }},
+        ScaledCase{"Rational", KindRational, 0,
+                   [](double x, double s) { return x / (2 * x + 3 * s); },
+                   [](double s) {
+                       return std::vector<double>{2, 3 * s};
+                   }},
+        ScaledCase{"Logarithmic", KindLogarithmic, 0,
+                   [](double x, double) { return 2 * std::log(x) + 1; },
+                   [](double) {
+                       return std::vector<double>{2, 1};
+                   }},
+        ScaledCase{"Exponential", KindExponential, 0,
+                   [](double x, double s) { return 2 * std::exp(0.5 * x / s); },
+                   [](double s) {
+                       return std::vector<double>{2, 0.5 / s};
+                   }}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(UnitOfX, OrdinaryUnitsThatWereOnceRefusedAreFitted) {
+    // A straight line at X of a few 1e-8: Y = 2 + 3e8 X exactly.
+    UsePoints(Points{{1e-8, 5}, {2e-8, 8}, {3e-8, 11}});
+    ChooseKind(KindPolynomial, 1);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.FitMatrix[0][1], 2, 1e-12);
+    EXPECT_NEAR(Shared.FitMatrix[0][2], 3e8, 1e-12 * 3e8);
+
+    // Frequencies in hertz with Y = A/X + B.
+    Points hertz, seconds, farLeft;
+    for (int i = 1; i <= 10; ++i) {
+        hertz.emplace_back(1e8 * i, 3e8 / (1e8 * i) + 2);
+        seconds.emplace_back(1e-9 * i, 2 * std::exp(1e8 * 1e-9 * i));
+        farLeft.emplace_back(-31 + i, 2 * std::exp(-31 + i) + 1);
+    }
+    UsePoints(hertz);
+    ChooseKind(KindHyperbolic);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.CoefA, 3e8, 1e-8 * 3e8);
+    UsePoints(seconds);
+    ChooseKind(KindExponential);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.CoefB, 1e8, 1e-8 * 1e8);
+    UsePoints(farLeft);
+    ChooseKind(KindExpShifted);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.CoefA, 2, 1e-6);
+    EXPECT_NEAR(Shared.CoefB, 1, 1e-9);
+}
+
+// Point sets whose transformed columns are dependent, made for a count of points.
+struct DependentCase {
+    const char* name;
+    std::uint8_t kind;
+    std::int16_t degree;
+    int fewestPoints;
+    std::function<double(int i)> x;  // X of point i (Y is i, any values would do)
+};
+
+void PrintTo(const DependentCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Dependent : public testing::TestWithParam<DependentCase> {};
+
+TEST_P(Dependent, IsRefusedAtEveryCountAndScale) {
+    const auto& c = GetParam();
+    for (int n : {c.fewestPoints, 20, 40}) {
+        for (double scale : {1e-9, 1.0, 1e9}) {
+            Points points;
+            for (int i = 1; i <= n; ++i) points.emplace_back(scale * c.x(i), 1 + i * 0.37);
+            UsePoints(points);
+            ChooseKind(c.kind, c.degree);
+            EXPECT_EQ(RunGuardedComputation(), FailDivision)
+                << n << " points, X scaled by " << scale;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sets, Dependent,
+    testing::Values(
+        DependentCase{"LineAllXEqual", KindPolynomial, 1, 3, [](int) { return 5.0; }},
+        DependentCase{"PowerXAllXEqual", KindPowerX, 0, 3, [](int) { return 5.0; }},
+        DependentCase{"PowerAAllXEqual", KindPowerA, 0, 3, [](int) { return 5.0; }},
+        DependentCase{"HyperbolicAllXEqual", KindHyperbolic, 0, 3, [](int) { return 5.0; }},
+        DependentCase{"LogarithmicAllXEqual", KindLogarithmic, 0, 3, [](int) { return 5.0; }},
+        DependentCase{"ExpShiftedAllXEqual", KindExpShifted, 0, 3, [](int) { return 5e-10; }},
+        DependentCase{"ExponentialAllXEqual", KindExponential, 0, 3, [](int) { return 5.0; }},
+        DependentCase{"QuadraticTwoX", KindPolynomial, 2, 4,
+                      [](int i) { return i % 2 ? 2.0 : 7.0; }},
+        DependentCase{"LogQuadraticTwoX", KindLogQuadratic, 0, 4,
+                      [](int i) { return i % 2 ? 2.0 : 7.0; }},
+        DependentCase{"ExpQuadraticTwoX", KindExpQuadratic, 0, 4,
+                      [](int i) { return i % 2 ? 0.2 : 0.7; }},
+        DependentCase{"SineTwoX", KindSine, 0, 4, [](int i) { return i % 2 ? 2.0 : 7.0; }},
+        DependentCase{"DegreeFiveFourX", KindPolynomial, 5, 7, [](int i) { return 1.0 + i % 4; }}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Solver, ThroughZeroWithOneXIsStillOneUnknown) {
+    // Y = A[1]*X at a single X has its one coefficient: sum(XY) / sum(X^2).
+    UsePoints(Points{{5, 1}, {5, 2}, {5, 6}});
+    ChooseKind(KindPolynomialNoFree, 1);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_DOUBLE_EQ(Shared.FitMatrix[0][1], 45.0 / 75.0);
+}
+
+TEST(Solver, SumOfWSquaredRefusesNothing) {
+    for (double sign : {-1.0, 1.0}) {
+        UsePoints(Points{{1, sign * 1e200}, {2, sign * 2e200}, {3, sign * 3e200}});
+        ChooseKind(KindPolynomial, 1);
+        ASSERT_EQ(RunGuardedComputation(), FailNone) << sign;
+        EXPECT_NEAR(Shared.FitMatrix[0][2], sign * 1e200, 1e-12 * 1e200);
+    }
+}
+
+TEST(Solver, RotationBeyondTheRangeIsAnOverflow) {
+    // Sum of X is 1.5e154 (its square overflows in the rotation radius), while every
+    // sum of products stays below the largest double.
+    UsePoints(Points{{4.5e153, 1}, {5e153, 2}, {5.5e153, 3}});
+    ChooseKind(KindPolynomial, 1);
+    EXPECT_EQ(RunGuardedComputation(), FailOverflow);
+}
+
+TEST(Recover, SineNearARightAngleKeepsItsAmplitude) {
+    // Y = cos X + 0.5 = sin(X + pi/2) + 0.5.
+    Points points;
+    for (int i = 0; i < 40; ++i) points.emplace_back(0.1 + 0.2 * i, std::cos(0.1 + 0.2 * i) + 0.5);
+    UsePoints(points);
+    ChooseKind(KindSine);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.CoefA * std::sin(Shared.CoefB), 1, 1e-12);
+    EXPECT_NEAR(Shared.CoefA, 1, 1e-12);
+    EXPECT_NEAR(Shared.CoefC, 0.5, 1e-12);
+}
+
+TEST(Recover, SineWithoutSineCoefficientIsACosine) {
+    Shared = SharedState{};
+    Shared.FormulaKind = KindSine;
+    Shared.FitMatrix[0][1] = 1;
+    Shared.FitMatrix[0][2] = 0;
+    Shared.FitMatrix[0][3] = 2;
+    RecoverCoefficients();
+    EXPECT_EQ(Shared.ComputationFailed, FailNone);
+    EXPECT_DOUBLE_EQ(Shared.CoefB, std::acos(0.0));
+    EXPECT_EQ(Shared.CoefA, 2);
+    EXPECT_EQ(Shared.CoefC, 1);
+}
+
+}  // namespace
