@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "NumberFormat.h"
+#include "QtDialogs.h"
 #include "TitleWindow.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     // Result texts follow the user's regional decimal separator; typed numbers and
     // tick labels never do.
     SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    QtDialogs dialogs;
+    UseDialogs(&dialogs);
     Form1().show();
     return app.exec();
 }

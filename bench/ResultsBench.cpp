@@ -38,7 +38,7 @@ void UseFortyPoints() {
 
 void ClickToResults(benchmark::State& state) {
     DegreeAnswer answers;
-    UseDialogs(&answers);
+    Dialogs* previous = UseDialogs(&answers);
     SetEndProgramHandler([] {});
     UseFortyPoints();
     for (auto _ : state) {
@@ -47,7 +47,7 @@ void ClickToResults(benchmark::State& state) {
         Form3().repaint();
         benchmark::DoNotOptimize(Form3().DrawingImage().OpsSinceClear().size());
     }
-    UseDialogs(nullptr);
+    UseDialogs(previous);
 }
 
 void StartToTitle(benchmark::State& state) {

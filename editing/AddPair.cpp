@@ -1,6 +1,5 @@
 // Adding a pair: two input boxes, the pair sorted into its place by X, a new fit.
 #include "Dialogs.h"
-#include "NumberText.h"
 #include "PointSet.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
@@ -15,15 +14,13 @@ void ResultsWindow::Command3Click() {
     SetCaption("Ввод новой пары точек");
     const int k = s.PointCount + 1;
     const std::string index = std::to_string(k);
-    s.PointXText[k] = NormalizeNumberText(TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", NewPairBoxX, NewPairBoxY));
-    s.PointX[k] = NumberValue(s.PointXText[k]);
-    s.PointYText[k] = NormalizeNumberText(TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", NewPairBoxX, NewPairBoxY));
-    s.PointY[k] = NumberValue(s.PointYText[k]);
+    StoreTypedValue(k, PairPart::X, TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", NewPairBoxX, NewPairBoxY));
+    StoreTypedValue(k, PairPart::Y, TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", NewPairBoxX, NewPairBoxY));
     s.PointCount = static_cast<std::int16_t>(k);
     SortPointsByX();
-    for (CaptionButton* button : {Command1, Command2, Command4, Command5, Command6, Command7}) button->show();
-    ApplyCommand3Rule();
     Drawing().Clear();
-    if (!RunGuardedComputation()) return;
-    DrawResults();
+    if (RunGuardedComputation()) ShowFit();
+    // Whether the fit failed or not, the commands are back; the caption stays
+    // "Ввод новой пары точек" until the next command that ends in the results.
+    ShowCommandSet(RemovalRule::Always);
 }

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "NumberText.h"
 #include "PointSet.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
@@ -47,15 +46,7 @@ bool ResultsWindow::CommitCellEdit() {
     if (PickedRow >= 1 && PickedRow <= s.PointCount) {
         // The typed text is kept as every other entry keeps it: the first comma read
         // as the decimal point, an empty text as 0.
-        const int r = PickedRow;
-        const std::string text = NormalizeNumberText(Text1->text().toStdString());
-        if (PickedColumn == 1) {
-            s.PointXText[r] = text;
-            s.PointX[r] = NumberValue(text);
-        } else {
-            s.PointYText[r] = text;
-            s.PointY[r] = NumberValue(text);
-        }
+        StoreTypedValue(PickedRow, PickedColumn == 1 ? PairPart::X : PairPart::Y, Text1->text().toStdString());
     }
     Drawing().Clear();
     if (!RunGuardedComputation()) {
@@ -64,19 +55,14 @@ bool ResultsWindow::CommitCellEdit() {
         return false;
     }
     SortPointsByX();
-    DrawResults();
+    ShowFit();
     s.CorrectPickMode = False;
     return true;
 }
 
 void ResultsWindow::EndCorrection() {
     Redraw();
-    Label1->hide();
-    Text1->hide();
-    Command2->show();
-    ApplyCommand3Rule();
-    ApplyCommand4Rule(RemovalRule::Inclusive);
-    for (CaptionButton* button : {Command5, Command6, Command7}) button->show();
+    ShowCommandSet(RemovalRule::Inclusive);
 }
 
 void ResultsWindow::Text1KeyPress(int key) {

@@ -75,15 +75,9 @@ void ResultsWindow::Interpolate() {
 
 void ResultsWindow::EndInterpolation() {
     auto& s = Shared;
-    SetCaption("Результаты расчета");
-    Command1->show();
-    Command2->show();
-    Command3->setVisible(s.PointCount < MaxEnteredPoints);
-    ApplyCommand4Rule(RemovalRule::Inclusive);
-    Command6->show();
-    Command7->show();
+    SetCaption(ResultsCaption);
+    ShowCommandSet(RemovalRule::Inclusive);
     s.InterpolationActive = False;
-    Command5->SetCaption("Интерполяция");
     Drawing().Clear();
     ShowTable(Drawing());
     ShowResults(Drawing());

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "Program.h"
-#include "ResultsWindow.h"
 
 namespace {
 WindowAccessor<QuestionWindow> accessor;
@@ -28,8 +27,8 @@ QuestionWindow::QuestionWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face:
     PlaceControl(Label2, Label2Left, 0, Label2Width, 300);
     PlaceControl(Command1, 0, 0, ButtonWidth, ButtonHeight);
     PlaceControl(Command2, 0, 0, ButtonWidth, ButtonHeight);
-    connect(Command1, &QPushButton::clicked, this, [] { Form3().RemovePickedPair(); });
-    connect(Command2, &QPushButton::clicked, this, [] { Form3().KeepPickedPair(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { if (OnYes) OnYes(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { if (OnNo) OnNo(); });
 }
 
 void QuestionWindow::LoadSetUp() {
@@ -44,4 +43,6 @@ void QuestionWindow::LoadSetUp() {
     PlaceControl(Label2, Label2Left, 480, Label2Width, 300);
 }
 
-void QuestionWindow::CloseRequested() { Form3().KeepPickedPair(); }
+void QuestionWindow::CloseRequested() {
+    if (OnNo) OnNo();
+}

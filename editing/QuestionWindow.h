@@ -3,6 +3,7 @@
 // it, "Нет" keeps it; closing the window answers "Нет". Designed in twips.
 
 #include <QLabel>
+#include <functional>
 
 #include "Controls.h"
 #include "FormWindow.h"
@@ -17,6 +18,9 @@ public:
     QLabel* Label2 = nullptr;          // the pair
     CaptionButton* Command1 = nullptr; // "Да"
     CaptionButton* Command2 = nullptr; // "Нет"
+
+    // What the answers do, given by the window that asks.
+    std::function<void()> OnYes, OnNo;
 
 protected:
     void CloseRequested() override;

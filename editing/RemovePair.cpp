@@ -1,16 +1,11 @@
 // Removing a pair: the pick prompt, the highlighted row and circled point, the
 // question window and its two answers.
 #include "Dialogs.h"
-#include "ErrorReport.h"
-#include "Evaluate.h"
-#include "Fit.h"
-#include "Graph.h"
 #include "Program.h"
 #include "QuestionWindow.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
 #include "StandardNumberText.h"
-#include "Table.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -57,6 +52,8 @@ void ResultsWindow::AskWhetherToRemove() {
     question.PlaceWindow(QuestionLeft, QuestionTop, question.WidthUnits(), question.HeightUnits());
     Shared.PairToRemove = PickedRow;
     SetLabelCaption(question.Label2, StandardNumberText(Shared.PairToRemove) + " пару равновесной зависимости?");
+    question.OnYes = [this] { RemovePickedPair(); };
+    question.OnNo = [this] { KeepPickedPair(); };
     question.show();
 }
 
@@ -76,44 +73,25 @@ void ResultsWindow::RemovePickedPair() {
     }
     s.PointCount = static_cast<std::int16_t>(s.PointCount - 1);
     if (!RunGuardedComputation()) return;
-    Drawing().Clear();
-    for (CaptionButton* button : {Command1, Command2, Command3, Command5, Command6, Command7}) button->show();
-    ApplyCommand4Rule(RemovalRule::Strict);
-    List1->hide();
-    Label4->hide();
-    SetCaption("Результаты расчета");
     if (Form4Loaded()) UnloadWindow(&Form4());
     CloseOtherWindows();
-    DrawResults();
+    Redraw();
+    ShowCommandSet(RemovalRule::Strict);
+    SetCaption(ResultsCaption);
     s.RemovePickMode = False;
     show();
 }
 
 void ResultsWindow::KeepPickedPair() {
     auto& s = Shared;
-    Command2->show();
-    ApplyCommand3Rule();
-    ApplyCommand4Rule(RemovalRule::Inclusive);
-    for (CaptionButton* button : {Command1, Command5, Command6, Command7}) button->show();
-    List1->hide();
-    Label4->hide();
-    SetCaption("Результаты расчета");
     if (Form4Loaded()) UnloadWindow(&Form4());
     CloseOtherWindows();
     Drawing().Clear();
     // The pair set is the one of the last fit, unless a removal just failed: then the
     // failure is reported again instead of drawing what no fit produced.
-    FitCoefficients();
-    if (!s.ComputationFailed) RecoverCoefficients();
-    if (!s.ComputationFailed) EvaluateAtArg();
-    if (s.ComputationFailed) {
-        ReportFailureOnResultsWindow(Drawing(), s.ComputationFailed);
-        HideCommandsNeedingAFit();
-        update();
-    } else {
-        ComputeDeviations();
-        DrawResults();
-    }
+    if (RunGuardedComputation()) ShowFit();
+    ShowCommandSet(RemovalRule::Inclusive);
+    SetCaption(ResultsCaption);
     s.RemovePickMode = False;
     show();
 }

@@ -4,8 +4,7 @@
 
 #include "Controls.h"
 #include "ErrorReport.h"
-#include "Evaluate.h"
-#include "Fit.h"
+#include "EngineSequence.h"
 #include "FormulaChoice.h"
 #include "Graph.h"
 #include "Program.h"
@@ -94,24 +93,15 @@ void ResultsWindow::RefillResultsFormulaList() {
 }
 
 bool ResultsWindow::RunGuardedComputation() {
-    auto failed = [this] {
-        if (!Shared.ComputationFailed) return false;
-        ReportFailureOnResultsWindow(Drawing(), Shared.ComputationFailed);
-        HideCommandsNeedingAFit();
-        update();
-        return true;
-    };
-    FitCoefficients();
-    if (failed()) return false;
-    RecoverCoefficients();
-    if (failed()) return false;
-    EvaluateAtArg();
-    if (failed()) return false;
-    SampleCurve();
-    return true;
+    const std::uint8_t failed = RunEngineSequence();
+    if (!failed) return true;
+    ReportFailureOnResultsWindow(Drawing(), failed);
+    HideCommandsNeedingAFit();
+    update();
+    return false;
 }
 
-void ResultsWindow::DrawResults() {
+void ResultsWindow::ShowFit() {
     ShowResults(Drawing());
     ShowTable(Drawing());
     fitOnDisplay_ = true;
@@ -120,29 +110,43 @@ void ResultsWindow::DrawResults() {
 
 void ResultsWindow::Redraw() {
     Drawing().Clear();
-    DrawResults();
+    ShowFit();
 }
 
-void ResultsWindow::ApplyCommand3Rule() { Command3->setVisible(Shared.PointCount <= MaxEnteredPoints - 1); }
-
-void ResultsWindow::ApplyCommand4Rule(RemovalRule rule) {
+bool ResultsWindow::RemovalOffered(RemovalRule rule) const {
     const int spare = Shared.PointCount - 1;
     const int unknowns = Shared.FitUnknownCount;
-    // Never fewer pairs than the data entry accepts, whatever few unknowns the fit has.
-    const bool keepsThree = Shared.PointCount > MinEnteredPoints;
-    Command4->setVisible(keepsThree && (rule == RemovalRule::Strict ? spare > unknowns : spare >= unknowns));
+    // Never fewer pairs than the data entry accepts, whatever few unknowns the fit
+    // has: below 3 pairs no formula is offered at all.
+    if (Shared.PointCount <= MinEnteredPoints) return false;
+    switch (rule) {
+        case RemovalRule::Strict: return spare > unknowns;
+        case RemovalRule::Inclusive: return spare >= unknowns;
+        case RemovalRule::Always: return true;
+    }
+    return false;
+}
+
+void ResultsWindow::ShowCommandSet(RemovalRule rule) {
+    for (CaptionButton* button : {Command1, Command2, Command7}) button->show();
+    Command3->setVisible(Shared.PointCount <= MaxEnteredPoints - 1);
+    Command4->setVisible(RemovalOffered(rule));
+    Command5->SetCaption("Интерполяция");
+    Command5->setVisible(fitOnDisplay_);
+    Command6->setVisible(fitOnDisplay_);
+    // Hidden after the buttons are back, so that the keyboard focus of a hidden
+    // control passes to a button.
+    for (QWidget* control : {static_cast<QWidget*>(List1), static_cast<QWidget*>(Label4),
+                             static_cast<QWidget*>(Label1), static_cast<QWidget*>(Text1)})
+        control->hide();
 }
 
 void ResultsWindow::Command1Click() { EndProgram(); }
 
+const char* const ResultsCaption = "Результаты расчета";
+
 void ResetResultsCommands() {
     ResultsWindow& form = Form3();
-    form.List1->hide();
-    form.Label4->hide();
-    for (CaptionButton* button : {form.Command1, form.Command2, form.Command7}) button->show();
-    form.Command5->setVisible(form.FitOnDisplay());
-    form.Command6->setVisible(form.FitOnDisplay());
-    form.ApplyCommand3Rule();
-    form.ApplyCommand4Rule(ResultsWindow::RemovalRule::Inclusive);
-    form.SetCaption("Результаты расчета");
+    form.ShowCommandSet(ResultsWindow::RemovalRule::Inclusive);
+    form.SetCaption(ResultsCaption);
 }

@@ -36,21 +36,27 @@ public:
 
     // Clears and fills List1 with the formulas the point count allows.
     void RefillResultsFormulaList();
-    // FitCoefficients, RecoverCoefficients, the trial evaluation and SampleCurve; a
-    // failure is reported on this window and false returned, and the caller then
-    // ends its handler.
+    // The engine sequence; a failure is reported on this window and false returned,
+    // and the caller then ends its handler.
     bool RunGuardedComputation();
-    // Draws graph, coefficients and table (without clearing first), and Redraw the
-    // same on a cleared window.
-    void DrawResults();
+    // Draws graph, coefficients and table of the fit (without clearing first), and
+    // Redraw the same on a cleared window.
+    void ShowFit();
     void Redraw();
     bool FitOnDisplay() const { return fitOnDisplay_; }
-    // Command3 is offered while a pair may still be added.
-    void ApplyCommand3Rule();
-    // Command4 is offered while a pair may be removed: the strict rule keeps one
-    // more pair than the fit needs beyond its unknowns.
-    enum class RemovalRule { Strict, Inclusive };
-    void ApplyCommand4Rule(RemovalRule rule);
+
+    // How Command4 (remove a pair) is offered when a handler returns the window to
+    // its results: the designed rules differ from handler to handler, and are kept.
+    enum class RemovalRule {
+        Strict,     // N - 1 > FitUnknownCount: first display, "Да", formula change
+        Inclusive,  // N - 1 >= FitUnknownCount: refused degree, correction, "Нет", interpolation
+        Always,     // a pair was just added
+    };
+    // The results state's command set: Command1, 2 and 7; Command3 below 40 pairs;
+    // Command4 by the rule, never leaving fewer than 3 pairs; Command5 ("Интерполяция")
+    // and Command6 while a fit is on display. The formula list, its caption line, the
+    // pick prompt and the cell editor are hidden. The window caption is the caller's.
+    void ShowCommandSet(RemovalRule rule);
 
     // The command buttons in order, Command1 first.
     std::vector<CaptionButton*> Commands() const;
@@ -110,12 +116,17 @@ private:
     // After a failed recomputation no fit stands on the window: the commands that
     // read the fit (interpolation, printing) wait for the next successful one.
     void HideCommandsNeedingAFit();
+    // Whether a pair may be removed under the rule.
+    bool RemovalOffered(RemovalRule rule) const;
 };
 
 // The results window, loaded on first reference.
 ResultsWindow& Form3();
 bool Form3Loaded();
 
-// Restores the results window's command set (shown or not by the usual rules) and its
+// The window caption of the results state.
+extern const char* const ResultsCaption;
+
+// Restores the results window's command set as after a refused degree, and its
 // caption; the window itself is not shown.
 void ResetResultsCommands();

@@ -1,22 +1,29 @@
 #pragma once
 // The rules of choosing a formula that the formula window and the results window
-// share: which formulas the point count allows and how many unknowns a polynomial
-// degree needs.
+// share: which formulas the point count allows, and the judgement of a typed
+// polynomial degree.
 
 #include <cstdint>
-#include <string>
+#include <string_view>
+
+#include "FormulaKinds.h"
 
 // How many formulas the list offers: the three with three coefficients need at
 // least four points.
 int OfferedFormulaCount(int pointCount);
 
-// Unknowns of a polynomial of this degree: degree + 1 with free term, degree
-// without. Computed wide, so that no typed degree wraps.
-int PolynomialUnknowns(std::uint8_t kind, std::int16_t degree);
+// The outcome of a degree typed for a polynomial kind.
+enum class DegreeVerdict {
+    NotPositive,      // 0, negative, not a number or Cancel: the choice starts afresh
+    TooManyUnknowns,  // not fewer unknowns than points, or more than the solver holds
+    Accepted,
+};
 
-// A fit can be computed with this many unknowns: fewer than the points, and no more
-// than the solver holds.
-bool UnknownsAccepted(int unknowns, int pointCount);
+// Judges the typed degree for kind 1 or 2 (read as typed numbers are read: the first
+// comma a point, rounded half-to-even). Accepted: FormulaKind, TypedDegree,
+// UnknownCount and FitUnknownCount describe the new choice. Otherwise nothing in the
+// shared state changes, so that they keep describing the fit on display.
+DegreeVerdict TakeTypedDegree(std::uint8_t kind, std::string_view typed);
 
 // The warning shown when the degree asks for too many unknowns.
 extern const char* const TooManyUnknownsMessage;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "NumberText.h"
 #include "SharedState.h"
 
 void SortPointsByX() {
@@ -16,4 +17,16 @@ void SortPointsByX() {
             }
         }
     }
+}
+
+void StoreTypedValue(int pair, PairPart part, std::string_view typed) {
+    auto& s = Shared;
+    std::string& text = part == PairPart::X ? s.PointXText[pair] : s.PointYText[pair];
+    double& value = part == PairPart::X ? s.PointX[pair] : s.PointY[pair];
+    text = NormalizeNumberText(typed);
+    value = NumberValue(text);
+}
+
+const std::string& StoredText(int pair, PairPart part) {
+    return part == PairPart::X ? Shared.PointXText[pair] : Shared.PointYText[pair];
 }

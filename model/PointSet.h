@@ -1,8 +1,21 @@
 #pragma once
 // Operations on the point set of the shared state.
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 // Orders pairs 1..PointCount by X, non-decreasing, with an exchange sort: pair i is
 // exchanged with a later pair j only when X(j) < X(i), so the order of equal X values
 // follows from the exchanges (X 2, 2, 1 entered gives Y in the order 30, 20, 10).
 // The four arrays of a pair move together.
 void SortPointsByX();
+
+enum class PairPart : std::uint8_t { X = 1, Y = 2 };
+
+// Keeps a typed value of pair `pair` as every entry keeps it: the text after
+// NormalizeNumberText, and the value NumberValue reads from that stored text.
+void StoreTypedValue(int pair, PairPart part, std::string_view typed);
+
+// The stored text of one value of a pair.
+const std::string& StoredText(int pair, PairPart part);

@@ -9,12 +9,12 @@
 #include <cstdint>
 #include <string>
 
+#include "Color.h"
+
 using Flag = std::int16_t;
 inline constexpr Flag True = -1;
 inline constexpr Flag False = 0;
 
-// A colour laid out as 0xBBGGRR.
-using Color = std::uint32_t;
 
 inline constexpr int MaxPoints = 50;        // room in the point arrays
 inline constexpr int MaxEnteredPoints = 40; // most pairs the user may hold

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "EngineCodes.h"
+#include "FormulaKinds.h"
 #include "NumberFormat.h"
 #include "SharedState.h"
 #include "Sheet.h"
@@ -11,58 +11,42 @@
 
 namespace {
 constexpr double FixedFormAbove = 1e-9;
-constexpr int LinePitch = 12;
+constexpr int LinePitch = 12;  // tighter than the table's rows
+
+// After the bold heading: the values' colour and weight.
+void StartValues(Surface& surface, const Sheet& sheet) {
+    if (sheet.colouredCoefficients) surface.SetForeColor(Shared.ComputedColor);
+    surface.SetBold(sheet.boldCoefficients);
+}
 
 void DrawEquation(Surface& surface, const Sheet& sheet) {
     const auto& s = Shared;
-    const bool screen = sheet.colouredCoefficients;
-    const double x0 = screen ? 400 : Shared.PrintOffsetX + 100;
-    const double firstY = screen ? 100 : 462;
-    surface.MoveTo(x0 - 10, screen ? 80 : 440);
+    surface.MoveTo(sheet.equationHeadingX, sheet.equationHeadingY);
     surface.Print("КОЭФФИЦИЕНТЫ УРАВНЕНИЯ");
-    if (screen) {
-        surface.SetForeColor(s.ComputedColor);
-        surface.SetBold(true);
-    } else {
-        surface.SetBold(false);
-    }
-    surface.MoveTo(x0, firstY);
-    surface.Print("A = " + EquationCoefficientText(s.CoefA));
-    surface.MoveTo(x0, firstY + LinePitch);
-    surface.Print("B = " + EquationCoefficientText(s.CoefB));
-    if (s.FormulaKind >= KindLogQuadratic) {
-        surface.MoveTo(x0, firstY + 2 * LinePitch);
-        surface.Print("C = " + EquationCoefficientText(s.CoefC));
+    StartValues(surface, sheet);
+    const char* const names[] = {"A = ", "B = ", "C = "};
+    const double values[] = {s.CoefA, s.CoefB, s.CoefC};
+    const int count = s.FormulaKind >= FirstThreeCoefficientKind ? 3 : 2;
+    for (int k = 0; k < count; ++k) {
+        surface.MoveTo(sheet.equationX, sheet.equationY + LinePitch * k);
+        surface.Print(names[k] + EquationCoefficientText(values[k]));
     }
 }
 
 void DrawPolynomial(Surface& surface, const Sheet& sheet) {
     const auto& s = Shared;
-    const bool screen = sheet.colouredCoefficients;
-    const double x0 = screen ? 400 : Shared.PrintOffsetX + 100;
     const int count = s.UnknownCount;
-    surface.MoveTo(x0, screen ? 60 : 440);
+    surface.MoveTo(sheet.polynomialHeadingX, sheet.polynomialHeadingY);
     surface.Print(s.FormulaKind == KindPolynomialNoFree && count == 1 ? "КОЭФФИЦИЕНТ ПОЛИНОМА"
                                                                          : "КОЭФФИЦИЕНТЫ ПОЛИНОМА");
+    // The designed panel switches bold off before the colour and on again after it.
     surface.SetBold(false);
-    if (screen) {
-        surface.SetForeColor(s.ComputedColor);
-        surface.SetBold(true);
-    }
+    StartValues(surface, sheet);
     for (int i = 1; i <= count; ++i) {
         const int j = s.FormulaKind == KindPolynomial ? i - 1 : i;
-        const double c = s.FitMatrix[0][i];
-        if (screen) {
-            surface.MoveTo(x0, 80 + LinePitch * (i - 1));
-            surface.Print(" A[" + std::to_string(j) + "]= " + FormatFixed(c, 12, 9));
-        } else {
-            surface.MoveTo(x0 - 10, 462 + LinePitch * (i - 1));
-            surface.Print("A[" + std::to_string(j) + "]= " + StandardNumberText(c));
-        }
-    }
-    if (screen) {
-        surface.SetForeColor(0);
-        surface.SetBold(false);
+        surface.MoveTo(sheet.polynomialX, sheet.polynomialY + LinePitch * (i - 1));
+        surface.Print(std::string(sheet.polynomialPrefix) + "A[" + std::to_string(j) +
+                      "]= " + sheet.polynomialText(s.FitMatrix[0][i]));
     }
 }
 }  // namespace
@@ -74,13 +58,13 @@ std::string EquationCoefficientText(double value) {
 void DrawCoefficients(Surface& surface, const Sheet& sheet) {
     if (sheet.colouredCoefficients) surface.SetForeColor(Shared.HeadingColor);
     surface.SetBold(true);
-    if (Shared.FormulaKind >= KindPowerX)
-        DrawEquation(surface, sheet);
-    else
+    if (IsPolynomialKind(Shared.FormulaKind))
         DrawPolynomial(surface, sheet);
+    else
+        DrawEquation(surface, sheet);
     if (sheet.colouredCoefficients) surface.SetForeColor(0);
     surface.SetBold(false);
 }
 
 void ShowCoefficients(Surface& form3) { DrawCoefficients(form3, ScreenSheet()); }
-void PrintCoefficients(Surface& form5) { DrawCoefficients(form5, PrintSheet()); }
+void PrintCoefficients(Surface& form5) { DrawCoefficients(form5, PaperSheet()); }

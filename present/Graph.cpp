@@ -3,9 +3,10 @@
 #include <string>
 
 #include "Coefficients.h"
-#include "EngineCodes.h"
 #include "Evaluate.h"
+#include "FormulaKinds.h"
 #include "NumberFormat.h"
+#include "PlotGeometry.h"
 #include "SharedState.h"
 #include "Sheet.h"
 #include "Surface.h"
@@ -13,11 +14,11 @@
 namespace {
 constexpr double Band = GraphBandHeight;
 
-void WriteLabelAt(Surface& surface, const Sheet& sheet) {
+// The label writer: LabelString at (LabelX, 350 - LabelYUp), moved with the graph.
+void WriteLabel(Surface& surface, const Sheet& sheet) {
     surface.MoveTo(sheet.offsetX + Shared.LabelX, sheet.offsetY + Band - Shared.LabelYUp);
     surface.Print(Shared.LabelString);
 }
-}  // namespace
 
 void DrawGraphFrame(Surface& surface, const Sheet& sheet, const PlotFrame& f) {
     auto& s = Shared;
@@ -93,11 +94,13 @@ void DrawCurve(Surface& surface, const Sheet& sheet) {
     surface.SetDrawWidth(1);
 }
 
-void DrawResults(Surface& surface, const Sheet& sheet) {
+}  // namespace
+
+void DrawGraphAndCoefficients(Surface& surface, const Sheet& sheet) {
     auto& s = Shared;
     const PlotFrame frame = ComputePlotFrame();
     DrawGraphFrame(surface, sheet, frame);
-    PlaceTickLabels(frame, [&] { WriteLabelAt(surface, sheet); });
+    PlaceTickLabels(frame, [&] { WriteLabel(surface, sheet); });
     for (int i = 1; i <= s.PointCount; ++i) {
         const std::int16_t px = ToPixelX(s.PointX[i]);
         const auto py = static_cast<std::int16_t>(GraphBandHeight - ToPixelY(s.PointY[i]));
@@ -112,9 +115,5 @@ void DrawResults(Surface& surface, const Sheet& sheet) {
     DrawCoefficients(surface, sheet);
 }
 
-void ShowResults(Surface& form3) { DrawResults(form3, ScreenSheet()); }
-void WriteLabel(Surface& form3) { WriteLabelAt(form3, ScreenSheet()); }
-void PrintResults(Surface& form5) { DrawResults(form5, PrintSheet()); }
-void PrintGraphFrame(Surface& form5, const PlotFrame& frame) { DrawGraphFrame(form5, PrintSheet(), frame); }
-void PrintLabel(Surface& form5) { WriteLabelAt(form5, PrintSheet()); }
-void PrintCurve(Surface& form5) { DrawCurve(form5, PrintSheet()); }
+void ShowResults(Surface& form3) { DrawGraphAndCoefficients(form3, ScreenSheet()); }
+void PrintResults(Surface& form5) { DrawGraphAndCoefficients(form5, PaperSheet()); }

@@ -95,4 +95,4 @@ void DrawTable(Surface& surface, const Sheet& sheet) {
 }
 
 void ShowTable(Surface& form3) { DrawTable(form3, ScreenSheet()); }
-void PrintTable(Surface& form5) { DrawTable(form5, PrintSheet()); }
+void PrintTable(Surface& form5) { DrawTable(form5, PaperSheet()); }

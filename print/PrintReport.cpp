@@ -11,11 +11,11 @@
 #include "Program.h"
 #include "ReportDate.h"
 #include "SharedState.h"
+#include "Sheet.h"
 #include "Table.h"
 #include "Utf8Text.h"
 
 namespace {
-constexpr std::uint8_t SheetOffsetX = 6, SheetOffsetY = 50;
 constexpr int SheetMargin = 10;  // pixels kept free right of and below the drawing
 constexpr double SheetCell = 8;  // the fixed-pitch cell the sheet is laid out in
 
@@ -78,8 +78,8 @@ void ComposeReport() {
     d.SetBold(true);
     d.Print("              АППРОКСИМАЦИЯ ЭКСПЕРИМЕНТАЛЬНЫХ ДАННЫХ МЕТОДОМ НАИМЕНЬШИХ КВАДРАТОВ");
     d.SetBold(false);
-    s.PrintOffsetX = SheetOffsetX;
-    s.PrintOffsetY = SheetOffsetY;
+    s.PrintOffsetX = PaperSheet().offsetX;
+    s.PrintOffsetY = PaperSheet().offsetY;
     PrintTable(d);
     PrintResults(d);
 }

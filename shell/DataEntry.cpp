@@ -10,10 +10,10 @@
 #include "PointSet.h"
 #include "Program.h"
 #include "SharedState.h"
-#include "TitleWindow.h"
 
 namespace {
 constexpr double EntryLineHeight = 195;  // twips per list line and per input box step
+constexpr double XBoxLeft = 2200, YBoxLeft = 6550, BoxTop = 2300;  // twips of the screen
 constexpr std::uint32_t UsEnglishLayout = 0x04090409;
 
 std::string EntryLine(int j) {
@@ -39,7 +39,6 @@ bool AskPointCount() {
 
 void EnterPoints() {
     auto& s = Shared;
-    Form1().hide();
     CloseOtherWindows();
     ActivateKeyboardLayout(UsEnglishLayout, 0);
     FormulaWindow& form = Form2();
@@ -62,13 +61,11 @@ void EnterPoints() {
 
     for (int i = 1; i <= s.PointCount; ++i) {
         const std::string index = std::to_string(i);
-        std::string answer = TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", 2200, 2300 + EntryLineHeight * i);
-        s.PointXText[i] = NormalizeNumberText(answer);
-        s.PointX[i] = NumberValue(s.PointXText[i]);
+        StoreTypedValue(i, PairPart::X, TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", XBoxLeft,
+                                                              BoxTop + EntryLineHeight * i));
         AddListLine(form.List1, "   X[" + index + "] =" + s.PointXText[i]);
-        answer = TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", 6550, 2300 + EntryLineHeight * i);
-        s.PointYText[i] = NormalizeNumberText(answer);
-        s.PointY[i] = NumberValue(s.PointYText[i]);
+        StoreTypedValue(i, PairPart::Y, TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", YBoxLeft,
+                                                              BoxTop + EntryLineHeight * i));
         form.List1->clear();
         for (int j = 1; j <= i; ++j) AddListLine(form.List1, EntryLine(j));
     }

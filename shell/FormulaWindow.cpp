@@ -5,15 +5,11 @@
 
 #include "Dialogs.h"
 #include "ErrorReport.h"
-#include "Evaluate.h"
-#include "Fit.h"
+#include "EngineSequence.h"
 #include "FormulaChoice.h"
-#include "Graph.h"
-#include "NumberText.h"
 #include "Program.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
-#include "Table.h"
 
 namespace {
 WindowAccessor<FormulaWindow> accessor;
@@ -22,6 +18,8 @@ constexpr double ListWidth = 10000, ListTop = 2000;
 constexpr double Label4Width = 6735, Label4Height = 855;
 constexpr double Command5Width = 2895, Command5Height = 495;
 constexpr double LongListHeight = 2600, ShortListHeight = 2100;
+// The degree box: twips of the screen, one list line lower for each kind.
+constexpr double DegreeBoxX = 2200, DegreeBoxTop = 2400, EntryLineHeight = 195;
 
 double FormulaListHeight() { return Shared.PointCount > 3 ? LongListHeight : ShortListHeight; }
 }  // namespace
@@ -101,67 +99,47 @@ void ReturnToFormulaChoice() {
     Form2().show();
 }
 
-namespace {
-// After a failed step the report stands on the formula window with the way out.
-bool ReportedFailure() {
-    if (!Shared.ComputationFailed) return false;
-    ReportFailureOnFormulaWindow(Form2().Drawing(), Shared.ComputationFailed);
-    Form2().update();
-    Form2().Command5->show();
-    return true;
-}
-}  // namespace
-
 void ChooseFormula(int kind) {
     auto& s = Shared;
     FormulaWindow& form = Form2();
-    s.FormulaKind = static_cast<std::uint8_t>(kind);
-    if (kind == 1 || kind == 2) {
-        const std::string answer =
-            TheDialogs().InputBox(" Введите максимальную степень полинома ", "ВВОД СТЕПЕНИ ПОЛИНОМА ", 2200,
-                                  2400 + 195.0 * kind);
-        s.TypedDegree = WholeNumberValue(NormalizeNumberText(answer));
-        const int unknowns = PolynomialUnknowns(s.FormulaKind, s.TypedDegree);
-        s.UnknownCount = static_cast<std::int16_t>(std::min(unknowns, 32767));
-        if (s.TypedDegree <= 0) {
-            form.hide();
-            ReturnToFormulaChoice();
-            return;
-        }
-        // A count the solver cannot take, or the 8-bit copy cannot hold, is refused
-        // with the unknowns message like one that is not below the point count;
-        // only an accepted count is copied.
-        if (!UnknownsAccepted(unknowns, s.PointCount)) {
-            form.Label4->hide();
-            if (!TheDialogs().AskYesNo(TooManyUnknownsMessage, TooManyUnknownsTitle, MessageIcon::Question)) {
-                EndProgram();
+    if (IsPolynomialKind(static_cast<std::uint8_t>(kind))) {
+        const std::string answer = TheDialogs().InputBox(" Введите максимальную степень полинома ",
+                                                         "ВВОД СТЕПЕНИ ПОЛИНОМА ", DegreeBoxX,
+                                                         DegreeBoxTop + EntryLineHeight * kind);
+        switch (TakeTypedDegree(static_cast<std::uint8_t>(kind), answer)) {
+            case DegreeVerdict::NotPositive:
+                form.hide();
+                ReturnToFormulaChoice();
                 return;
-            }
-            form.Label4->show();
-            form.RefillFormulaList();
-            return;
+            case DegreeVerdict::TooManyUnknowns:
+                form.Label4->hide();
+                if (!TheDialogs().AskYesNo(TooManyUnknownsMessage, TooManyUnknownsTitle, MessageIcon::Question)) {
+                    EndProgram();
+                    return;
+                }
+                form.Label4->show();
+                form.RefillFormulaList();
+                return;
+            case DegreeVerdict::Accepted:
+                break;
         }
-        s.FitUnknownCount = static_cast<std::uint8_t>(unknowns);
+    } else {
+        s.FormulaKind = static_cast<std::uint8_t>(kind);
     }
-    FitCoefficients();
-    if (ReportedFailure()) return;
-    RecoverCoefficients();
-    if (ReportedFailure()) return;
-    EvaluateAtArg();
-    if (ReportedFailure()) return;
-    SampleCurve();
+    if (const std::uint8_t failed = RunEngineSequence()) {
+        // The report stands on the formula window with the way out.
+        ReportFailureOnFormulaWindow(form.Drawing(), failed);
+        form.update();
+        form.Command5->show();
+        return;
+    }
 
     form.hide();
     CloseOtherWindows();
     ResultsWindow& results = Form3();
     results.Redraw();
     s.InterpolationActive = False;
-    results.ApplyCommand3Rule();
-    results.ApplyCommand4Rule(ResultsWindow::RemovalRule::Strict);
-    results.Command5->SetCaption("Интерполяция");
-    for (QWidget* control : {static_cast<QWidget*>(results.Label4), static_cast<QWidget*>(results.List1),
-                             static_cast<QWidget*>(results.Label1), static_cast<QWidget*>(results.Text1)})
-        control->hide();
-    results.SetCaption("Результаты расчета");
+    results.ShowCommandSet(ResultsWindow::RemovalRule::Strict);
+    results.SetCaption(ResultsCaption);
     results.show();
 }

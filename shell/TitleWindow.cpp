@@ -113,7 +113,10 @@ void TitleWindow::resizeEvent(QResizeEvent* event) {
     if (event->size() != event->oldSize()) PaintGradient();
 }
 
-void TitleWindow::Command1Click() { EnterPoints(); }
+void TitleWindow::Command1Click() {
+    hide();  // never shown again
+    EnterPoints();
+}
 
 void TitleWindow::Command2Click() {
     CloseOtherWindows();

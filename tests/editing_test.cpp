@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "Dialogs.h"
+#include "QtDialogs.h"
 #include "DrawingMatchers.h"
 #include "EngineCodes.h"
 #include "FormulaWindow.h"
@@ -20,10 +20,13 @@ namespace {
 // The real dialogue boxes, with the beeps counted.
 class CountingDialogs : public QtDialogs {
 public:
-    CountingDialogs() { UseDialogs(this); }
-    ~CountingDialogs() override { UseDialogs(nullptr); }
+    CountingDialogs() : previous_(UseDialogs(this)) {}
+    ~CountingDialogs() override { UseDialogs(previous_); }
     void Beep() override { ++beeps; }
     int beeps = 0;
+
+private:
+    Dialogs* previous_;
 };
 
 class Commands : public RoadFixture {

@@ -166,7 +166,7 @@ protected:
 
 TEST_F(RandomEvents, KeepThePointSetAndTheStatesWhole) {
     RandomDialogs dialogs;
-    UseDialogs(&dialogs);
+    Dialogs* real = UseDialogs(&dialogs);
     const char* configured = std::getenv("APPROX_RANDOM_EVENTS");
     const int events = configured ? std::atoi(configured) : 20000;
     int starts = 0;
@@ -181,7 +181,7 @@ TEST_F(RandomEvents, KeepThePointSetAndTheStatesWhole) {
         const std::string broken = CheckInvariants();
         ASSERT_TRUE(broken.empty()) << "after event " << event << ": " << broken << Recent();
     }
-    UseDialogs(nullptr);
+    UseDialogs(real);
     std::printf("%d events, %d fresh starts\n", events, starts);
 }
 

@@ -4,7 +4,6 @@
 #include <QStyledItemDelegate>
 #include <QStringList>
 
-#include "Dialogs.h"
 #include "PainterSurface.h"
 
 namespace {
@@ -101,6 +100,12 @@ QLineEdit* MakeTextBox(QWidget* parent, const FontSpec& font) {
     auto* box = new QLineEdit(parent);
     box->setFont(MakeFont(font));
     return box;
+}
+
+QString CaptionText(const std::string& text) {
+    QString caption = QString::fromStdString(text);
+    caption.replace(QChar('\r'), QChar('\n'));
+    return caption;
 }
 
 void SetLabelCaption(QLabel* label, const std::string& caption) { label->setText(CaptionText(caption)); }

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "Fonts.h"
-#include "SharedState.h"
+#include "Color.h"
 
 // A button that keeps its caption as given and wraps it at blanks to fit its width,
 // as a caption too long for one line is shown.
@@ -37,6 +37,9 @@ QLabel* MakeLabel(QWidget* parent, const std::string& caption, const FontSpec& f
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 QListWidget* MakeList(QWidget* parent, const FontSpec& font);
 QLineEdit* MakeTextBox(QWidget* parent, const FontSpec& font);
+
+// A caption or prompt with its character-13 line breaks as Qt shows them.
+QString CaptionText(const std::string& text);
 
 void SetLabelCaption(QLabel* label, const std::string& caption);
 // Makes the label's font smaller, where needed, until its longest caption line fits

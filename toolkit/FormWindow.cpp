@@ -8,9 +8,6 @@
 
 #include "Program.h"
 
-int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
-double PixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
-
 FormWindow::FormWindow(WindowUnits units, FontSpec drawingFont)
     : QWidget(nullptr), units_(units), surface_(drawingFont, units == WindowUnits::Twips ? TwipsPerPixel : 1.0) {
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -7,8 +7,7 @@
 #include <memory>
 
 #include "PainterSurface.h"
-
-inline constexpr double TwipsPerPixel = 15;  // at 96 dpi
+#include "Units.h"
 
 enum class WindowUnits { Twips, Pixels };
 
@@ -49,7 +48,3 @@ private:
     ImageSurface surface_;
     Color backColor_ = 0xF0F0F0;
 };
-
-// Geometry of controls in twips, for windows designed in twips.
-int TwipsToPixels(double twips);
-double PixelsToTwips(int pixels);

@@ -3,21 +3,22 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
-#include "FormWindow.h"
+#include "Units.h"
 
 namespace {
 struct LoadedEntry {
-    FormWindow* window;
+    QWidget* window;
     std::function<void()> onUnload;
 };
 std::vector<LoadedEntry>& Entries() {
     static std::vector<LoadedEntry> entries;
     return entries;
 }
-std::vector<FormWindow*>& Windows() {
-    static std::vector<FormWindow*> windows;
+std::vector<QWidget*>& Windows() {
+    static std::vector<QWidget*> windows;
     return windows;
 }
 std::function<void()>& EndHandler() {
@@ -34,14 +35,14 @@ QSize ScreenSizePixels() {
 double ScreenWidthTwips() { return PixelsToTwips(ScreenSizePixels().width()); }
 double ScreenHeightTwips() { return PixelsToTwips(ScreenSizePixels().height()); }
 
-const std::vector<FormWindow*>& LoadedWindows() { return Windows(); }
+const std::vector<QWidget*>& LoadedWindows() { return Windows(); }
 
-void RegisterLoadedWindow(FormWindow* window, std::function<void()> onUnload) {
+void RegisterLoadedWindow(QWidget* window, std::function<void()> onUnload) {
     Entries().push_back({window, std::move(onUnload)});
     Windows().push_back(window);
 }
 
-void UnloadWindow(FormWindow* window) {
+void UnloadWindow(QWidget* window) {
     auto& entries = Entries();
     auto it = std::find_if(entries.begin(), entries.end(), [&](const LoadedEntry& e) { return e.window == window; });
     if (it == entries.end()) return;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-class FormWindow;
+class QWidget;
 
 // The screen's size in pixels, and in twips.
 QSize ScreenSizePixels();
@@ -14,11 +14,11 @@ double ScreenWidthTwips();
 double ScreenHeightTwips();
 
 // Loaded windows, earliest first.
-const std::vector<FormWindow*>& LoadedWindows();
+const std::vector<QWidget*>& LoadedWindows();
 // Records a freshly created window as loaded; onUnload lets its accessor forget it.
-void RegisterLoadedWindow(FormWindow* window, std::function<void()> onUnload);
+void RegisterLoadedWindow(QWidget* window, std::function<void()> onUnload);
 // Hides and destroys a loaded window (later, so that its own handler may do it).
-void UnloadWindow(FormWindow* window);
+void UnloadWindow(QWidget* window);
 // Unloads every loaded window but the most recently loaded one, earliest first.
 void CloseOtherWindows();
 

@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <string>
+
 #include "EngineCodes.h"
-#include "FuzzInput.h"
+#include "EngineSequence.h"
 #include "Evaluate.h"
-#include "Fit.h"
 #include "FormulaChoice.h"
+#include "FuzzInput.h"
 #include "PointSet.h"
 #include "SharedState.h"
 
@@ -30,21 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         s.PointX[i] = TakeDouble(data, size);
         s.PointY[i] = TakeDouble(data, size);
     }
-    s.FormulaKind = kind;
     if (IsPolynomialKind(kind)) {
-        const int unknowns = PolynomialUnknowns(kind, static_cast<std::int16_t>(degree));
-        if (!UnknownsAccepted(unknowns, n)) return 0;
-        s.TypedDegree = static_cast<std::int16_t>(degree);
-        s.UnknownCount = static_cast<std::int16_t>(unknowns);
-        s.FitUnknownCount = static_cast<std::uint8_t>(unknowns);
+        if (TakeTypedDegree(kind, std::to_string(degree)) != DegreeVerdict::Accepted) return 0;
+    } else {
+        s.FormulaKind = kind;
     }
     SortPointsByX();
-    FitCoefficients();
-    if (!s.ComputationFailed) RecoverCoefficients();
-    if (!s.ComputationFailed) EvaluateAtArg();
-    Check(s.ComputationFailed <= FailDivision);
-    if (s.ComputationFailed) return 0;
-    SampleCurve();
+    const std::uint8_t failed = RunEngineSequence();
+    Check(failed == s.ComputationFailed && failed <= FailDivision);
+    if (failed) return 0;
     const double r = CorrelationCoefficient();
     Check(std::isfinite(r));
     ComputeDeviations();

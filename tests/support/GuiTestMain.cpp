@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <cstdlib>
 
-#include "NumberFormat.h"
+#include "QtDialogs.h"
 
 int main(int argc, char** argv) {
     QString config;
@@ -22,6 +22,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
     }
     QApplication app(argc, argv);
+    // The real dialogue boxes, answered by the tests through Qt's test events.
+    QtDialogs dialogs;
+    UseDialogs(&dialogs);
     testing::InitGoogleTest(&argc, argv);
     int result = RUN_ALL_TESTS();
     if (!config.isEmpty()) QFile::remove(config);

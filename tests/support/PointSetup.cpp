@@ -1,11 +1,10 @@
 #include "PointSetup.h"
 
 #include <charconv>
+#include <stdexcept>
 
-#include "EngineCodes.h"
-#include "Evaluate.h"
-#include "Fit.h"
-#include "NumberText.h"
+#include "EngineSequence.h"
+#include "FormulaChoice.h"
 #include "PointSet.h"
 #include "SharedState.h"
 
@@ -25,10 +24,8 @@ void UsePoints(const std::vector<TypedPoint>& points) {
     int i = 0;
     for (const auto& p : points) {
         ++i;
-        Shared.PointXText[i] = NormalizeNumberText(p.x);
-        Shared.PointX[i] = NumberValue(Shared.PointXText[i]);
-        Shared.PointYText[i] = NormalizeNumberText(p.y);
-        Shared.PointY[i] = NumberValue(Shared.PointYText[i]);
+        StoreTypedValue(i, PairPart::X, p.x);
+        StoreTypedValue(i, PairPart::Y, p.y);
     }
     Shared.PointCount = static_cast<std::int16_t>(i);
     SortPointsByX();
@@ -41,21 +38,12 @@ void UsePoints(const std::vector<std::pair<double, double>>& points) {
 }
 
 void ChooseKind(std::uint8_t kind, std::int16_t degree) {
-    Shared.FormulaKind = kind;
-    if (IsPolynomialKind(kind)) {
-        Shared.TypedDegree = degree;
-        Shared.UnknownCount = static_cast<std::int16_t>(kind == KindPolynomial ? degree + 1 : degree);
-        Shared.FitUnknownCount = static_cast<std::uint8_t>(Shared.UnknownCount);
+    if (!IsPolynomialKind(kind)) {
+        Shared.FormulaKind = kind;
+        return;
     }
+    if (TakeTypedDegree(kind, std::to_string(degree)) != DegreeVerdict::Accepted)
+        throw std::logic_error("degree " + std::to_string(degree) + " refused for these points");
 }
 
-std::uint8_t RunGuardedComputation() {
-    FitCoefficients();
-    if (Shared.ComputationFailed) return Shared.ComputationFailed;
-    RecoverCoefficients();
-    if (Shared.ComputationFailed) return Shared.ComputationFailed;
-    EvaluateAtArg();
-    if (Shared.ComputationFailed) return Shared.ComputationFailed;
-    SampleCurve();
-    return FailNone;
-}
+std::uint8_t RunGuardedComputation() { return RunEngineSequence(); }

@@ -17,9 +17,8 @@ void UsePoints(const std::vector<TypedPoint>& points);
 void UsePoints(const std::vector<std::pair<double, double>>& points);
 
 // Chooses a formula as the formula window does: the kind, and for the polynomials
-// the degree with its unknown count.
+// the degree judged as typed (a refused degree throws: the test set it up wrongly).
 void ChooseKind(std::uint8_t kind, std::int16_t degree = 0);
 
-// FitCoefficients, RecoverCoefficients, EvaluateAtArg (stopping at the first failure)
-// and SampleCurve; returns the failure code.
+// The engine sequence of every computation; returns the failure code.
 std::uint8_t RunGuardedComputation();

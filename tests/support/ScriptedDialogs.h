@@ -16,8 +16,8 @@ public:
         MessageIcon icon = MessageIcon::None;
     };
 
-    ScriptedDialogs() { UseDialogs(this); }
-    ~ScriptedDialogs() override { UseDialogs(nullptr); }
+    ScriptedDialogs() : previous_(UseDialogs(this)) {}
+    ~ScriptedDialogs() override { UseDialogs(previous_); }
 
     void QueueText(std::string text) { texts_.push_back(std::move(text)); }
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
@@ -31,6 +31,7 @@ public:
     int beeps = 0;
 
 private:
+    Dialogs* previous_;
     std::deque<std::string> texts_;
     std::deque<bool> answers_;
 };

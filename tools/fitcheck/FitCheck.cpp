@@ -13,11 +13,9 @@
 #include <sstream>
 #include <string>
 
-#include "EngineCodes.h"
+#include "EngineSequence.h"
 #include "Evaluate.h"
-#include "Fit.h"
 #include "FormulaChoice.h"
-#include "NumberText.h"
 #include "PointSet.h"
 #include "SharedState.h"
 
@@ -44,22 +42,20 @@ std::string ReadInput(std::istream& in) {
         const std::size_t tab = line.find('\t');
         if (tab == std::string::npos) return "a point line without a tab";
         if (++n > MaxEnteredPoints) return "more than 40 points";
-        s.PointXText[n] = NormalizeNumberText(line.substr(0, tab));
-        s.PointX[n] = NumberValue(s.PointXText[n]);
-        s.PointYText[n] = NormalizeNumberText(line.substr(tab + 1));
-        s.PointY[n] = NumberValue(s.PointYText[n]);
+        StoreTypedValue(n, PairPart::X, line.substr(0, tab));
+        StoreTypedValue(n, PairPart::Y, line.substr(tab + 1));
     }
     if (n < MinEnteredPoints) return "fewer than 3 points";
     s.PointCount = static_cast<std::int16_t>(n);
     if (kind > OfferedFormulaCount(n)) return "formulas with three coefficients need four points";
-    s.FormulaKind = static_cast<std::uint8_t>(kind);
-    if (IsPolynomialKind(s.FormulaKind)) {
-        s.TypedDegree = WholeNumberValue(NormalizeNumberText(degreeText));
-        if (s.TypedDegree <= 0) return "the degree must be 1 or more";
-        const int unknowns = PolynomialUnknowns(s.FormulaKind, s.TypedDegree);
-        if (!UnknownsAccepted(unknowns, n)) return "too many unknowns for the points";
-        s.UnknownCount = static_cast<std::int16_t>(unknowns);
-        s.FitUnknownCount = static_cast<std::uint8_t>(unknowns);
+    if (!IsPolynomialKind(static_cast<std::uint8_t>(kind))) {
+        s.FormulaKind = static_cast<std::uint8_t>(kind);
+        return {};
+    }
+    switch (TakeTypedDegree(static_cast<std::uint8_t>(kind), degreeText)) {
+        case DegreeVerdict::NotPositive: return "the degree must be 1 or more";
+        case DegreeVerdict::TooManyUnknowns: return "too many unknowns for the points";
+        case DegreeVerdict::Accepted: break;
     }
     return {};
 }
@@ -72,12 +68,9 @@ int main() {
     if (!refusal.empty()) return Refuse(refusal);
     auto& s = Shared;
     SortPointsByX();
-    FitCoefficients();
-    if (!s.ComputationFailed) RecoverCoefficients();
-    if (!s.ComputationFailed) EvaluateAtArg();
-    std::printf("status %d\n", s.ComputationFailed);
-    if (s.ComputationFailed) return 0;
-    SampleCurve();
+    const std::uint8_t failed = RunEngineSequence();
+    std::printf("status %d\n", failed);
+    if (failed) return 0;
     const double r = CorrelationCoefficient();
     ComputeDeviations();
     if (IsPolynomialKind(s.FormulaKind)) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "SharedState.h"
+#include "Color.h"
 
 enum class LineStyle { Solid, Dotted };
 

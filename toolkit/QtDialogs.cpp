@@ -1,15 +1,14 @@
-#include "Dialogs.h"
+#include "QtDialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "FormWindow.h"
+#include "Controls.h"
+#include "Units.h"
 
 namespace {
-Dialogs* installed = nullptr;
-
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Question: return QMessageBox::Question;
@@ -19,19 +18,6 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 }  // namespace
-
-Dialogs& TheDialogs() {
-    static QtDialogs real;
-    return installed ? *installed : real;
-}
-
-void UseDialogs(Dialogs* dialogs) { installed = dialogs; }
-
-QString CaptionText(const std::string& text) {
-    QString caption = QString::fromStdString(text);
-    caption.replace(QChar('\r'), QChar('\n'));
-    return caption;
-}
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title, double xTwips,
                                 double yTwips) {

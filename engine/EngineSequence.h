@@ -1,0 +1,10 @@
+#pragma once
+// The engine sequence every computation runs on the shared state.
+
+#include <cstdint>
+
+// FitCoefficients (build and solve), RecoverCoefficients, the trial evaluation at
+// EvalArg (the last X) and SampleCurve. Stops at the first of the three tested steps
+// that fails and returns its failure code, which is also left in ComputationFailed;
+// FailNone when the fit, its coefficients and its curve are all in place.
+std::uint8_t RunEngineSequence();

@@ -1,0 +1,6 @@
+#pragma once
+// A colour laid out as 0xBBGGRR, as the windows and the drawings name theirs.
+
+#include <cstdint>
+
+using Color = std::uint32_t;

@@ -1,0 +1,29 @@
+#pragma once
+// The thirteen formula kinds: the position of each formula in the list and in
+// FormulaTexts.
+
+#include <cstdint>
+
+enum FormulaKindCode : std::uint8_t {
+    KindPolynomial = 1,        // Y=A[0]+A[1]*X+...+A[N]*(X^N)
+    KindPolynomialNoFree = 2,  // Y=A[1]*X+...+A[N]*(X^N)
+    KindPowerX = 3,            // Y=B*(X^A)
+    KindPowerA = 4,            // Y=B*(A^X)
+    KindHyperbolic = 5,        // Y=A/X+B
+    KindReciprocalLinear = 6,  // Y=1/(A*X+B)
+    KindRational = 7,          // Y=X/(A*X+B)
+    KindLogarithmic = 8,       // Y=A*Ln(X)+B
+    KindExpShifted = 9,        // Y=A*Exp(X)+B
+    KindExponential = 10,      // Y=A*Exp(B*X)
+    KindLogQuadratic = 11,     // Y=A*((Ln(X))^2)+B*Ln(X)+C
+    KindExpQuadratic = 12,     // Y=A*Exp(B*X+C*(X^2))
+    KindSine = 13,             // Y=A*Sin(X+B)+C
+};
+
+// The kinds whose degree the user types.
+inline bool IsPolynomialKind(std::uint8_t kind) {
+    return kind == KindPolynomial || kind == KindPolynomialNoFree;
+}
+
+// The first kind with three coefficients: kinds from it on need four points.
+inline constexpr std::uint8_t FirstThreeCoefficientKind = KindLogQuadratic;

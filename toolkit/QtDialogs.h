@@ -1,0 +1,13 @@
+#pragma once
+// Qt's own dialogue boxes behind the program's dialogue interface.
+
+#include "Dialogs.h"
+
+class QtDialogs : public Dialogs {
+public:
+    std::string InputBox(const std::string& prompt, const std::string& title, double xTwips,
+                         double yTwips) override;
+    bool AskYesNo(const std::string& prompt, const std::string& title, MessageIcon icon) override;
+    void Inform(const std::string& prompt, const std::string& title, MessageIcon icon) override;
+    void Beep() override;
+};
