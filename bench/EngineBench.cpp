@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-#include "EngineCodes.h"
 #include "Evaluate.h"
 #include "Fit.h"
+#include "FormulaKinds.h"
 #include "SharedState.h"
 
 namespace {

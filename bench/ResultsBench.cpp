@@ -18,7 +18,9 @@ namespace {
 // Answers every input box with the degree.
 class DegreeAnswer : public Dialogs {
 public:
-    std::string InputBox(const std::string&, const std::string&, double, double) override { return "10"; }
+    std::string InputBox(const std::string&, const std::string&, double, double) override {
+        return "10";
+    }
     bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return true; }
     void Inform(const std::string&, const std::string&, MessageIcon) override {}
     void Beep() override {}

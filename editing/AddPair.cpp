@@ -14,8 +14,12 @@ void ResultsWindow::Command3Click() {
     SetCaption("Ввод новой пары точек");
     const int k = s.PointCount + 1;
     const std::string index = std::to_string(k);
-    StoreTypedValue(k, PairPart::X, TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", NewPairBoxX, NewPairBoxY));
-    StoreTypedValue(k, PairPart::Y, TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", NewPairBoxX, NewPairBoxY));
+    StoreTypedValue(
+        k, PairPart::X,
+        TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", NewPairBoxX, NewPairBoxY));
+    StoreTypedValue(
+        k, PairPart::Y,
+        TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", NewPairBoxX, NewPairBoxY));
     s.PointCount = static_cast<std::int16_t>(k);
     SortPointsByX();
     Drawing().Clear();

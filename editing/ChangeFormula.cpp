@@ -21,7 +21,8 @@ void ResultsWindow::Command2Click() {
     PlaceControl(List1, ListLeft, List1->y(), List1->width(), n >= 3 ? 180 : 140);
     SetLabelCaption(Label4, "\rВыберите вид аппроксимирующей зависимости");
     Label4->adjustSize();
-    PlaceControl(Label4, Label4Left, List1->y() + List1->height() + 20, Label4->width(), Label4->height());
+    PlaceControl(Label4, Label4Left, List1->y() + List1->height() + 20, Label4->width(),
+                 Label4->height());
     SetCaption("Выбор вида аппроксимирующей зависимости");
     RefillResultsFormulaList();
 }
@@ -31,15 +32,17 @@ void ResultsWindow::List1Click(int index) {
     const auto kind = static_cast<std::uint8_t>(index + 1);
     if (IsPolynomialKind(kind)) {
         Label4->hide();
-        const std::string answer = TheDialogs().InputBox(" Введите максимальную степень полинома ",
-                                                         "ВВОД СТЕПЕНИ ПОЛИНОМА ", DegreeBoxX, DegreeBoxY);
+        const std::string answer =
+            TheDialogs().InputBox(" Введите максимальную степень полинома ",
+                                  "ВВОД СТЕПЕНИ ПОЛИНОМА ", DegreeBoxX, DegreeBoxY);
         // A refused degree leaves the fit on display, and the shared state with it.
         switch (TakeTypedDegree(kind, answer)) {
             case DegreeVerdict::NotPositive:
                 ResetResultsCommands();
                 return;
             case DegreeVerdict::TooManyUnknowns:
-                if (!TheDialogs().AskYesNo(TooManyUnknownsMessage, TooManyUnknownsTitle, MessageIcon::Question)) {
+                if (!TheDialogs().AskYesNo(TooManyUnknownsMessage, TooManyUnknownsTitle,
+                                           MessageIcon::Question)) {
                     EndProgram();
                     return;
                 }

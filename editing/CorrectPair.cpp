@@ -14,7 +14,8 @@ constexpr int SelectedOnOpen = 20;
 
 void ResultsWindow::Command7Click() {
     Shared.CorrectPickMode = True;
-    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7}) button->hide();
+    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7})
+        button->hide();
     ShowPickPrompt(PickPurpose::Correction);
 }
 
@@ -46,7 +47,8 @@ bool ResultsWindow::CommitCellEdit() {
     if (PickedRow >= 1 && PickedRow <= s.PointCount) {
         // The typed text is kept as every other entry keeps it: the first comma read
         // as the decimal point, an empty text as 0.
-        StoreTypedValue(PickedRow, PickedColumn == 1 ? PairPart::X : PairPart::Y, Text1->text().toStdString());
+        StoreTypedValue(PickedRow, PickedColumn == 1 ? PairPart::X : PairPart::Y,
+                        Text1->text().toStdString());
     }
     Drawing().Clear();
     if (!RunGuardedComputation()) {
@@ -66,7 +68,8 @@ void ResultsWindow::EndCorrection() {
 }
 
 void ResultsWindow::Text1KeyPress(int key) {
-    if (Command1->isVisible() && Command3->isVisible() && Command4->isVisible() && Command5->isVisible()) {
+    if (Command1->isVisible() && Command3->isVisible() && Command4->isVisible() &&
+        Command5->isVisible()) {
         Text1->hide();
         Redraw();
         return;

@@ -30,7 +30,8 @@ void ResultsWindow::Interpolate() {
     Surface& d = Drawing();
     SetCaption("Интерполяция");
     for (CaptionButton* button : Commands()) button->hide();
-    const std::string typed = NormalizeNumberText(TheDialogs().InputBox(" Введите X ", "ВВОД X ", XBoxX, XBoxY));
+    const std::string typed =
+        NormalizeNumberText(TheDialogs().InputBox(" Введите X ", "ВВОД X ", XBoxX, XBoxY));
     Command5->SetCaption("Продолжение работы");
     const double x = NumberValue(typed);
     s.InterpolationActive = True;
@@ -49,6 +50,7 @@ void ResultsWindow::Interpolate() {
         d.SetForeColor(WarningColor);
         d.Print("ВНИМАНИЕ! ВЫ ВЫШЛИ ЗА ПРЕДЕЛЫ СВОЕГО ЗАДАНИЯ X.");
         d.SetCurrentX(16);
+        // The warning's wording ("экстрополяции", "не достоверны") is the program's own.
         d.Print("Результаты экстрополяции могут быть не достоверны.");
         d.SetForeColor(0);
     }
@@ -79,6 +81,7 @@ void ResultsWindow::EndInterpolation() {
     ShowCommandSet(RemovalRule::Inclusive);
     s.InterpolationActive = False;
     Drawing().Clear();
+    // Only here the table is drawn before the graph.
     ShowTable(Drawing());
     ShowResults(Drawing());
     update();

@@ -14,9 +14,13 @@ constexpr double PointHitHalfSize = 5;
 }  // namespace
 
 void ResultsWindow::ShowPickPrompt(PickPurpose purpose) {
-    const char* fourth = purpose == PickPurpose::Removal ? " собираетесь изымать и" : "собираетесь исправлять и";
-    SetLabelCaption(Label1, std::string(" Подведите указатель мыши\r к точке на графике или к\r   строке, которую Вы\r") +
-                                fourth + "\r щёлкните левой кнопкой");
+    const char* fourth =
+        purpose == PickPurpose::Removal ? " собираетесь изымать и" : "собираетесь исправлять и";
+    SetLabelCaption(
+        Label1,
+        std::string(
+            " Подведите указатель мыши\r к точке на графике или к\r   строке, которую Вы\r") +
+            fourth + "\r щёлкните левой кнопкой");
     Label1->adjustSize();
     Label1->move(PickPrompLeft, PickPromptTop);
     Label1->show();
@@ -64,7 +68,9 @@ void ResultsWindow::FindPickedCell() {
 }
 
 void ResultsWindow::mousePressEvent(QMouseEvent* event) {
-    const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
+    const int button = event->button() == Qt::LeftButton    ? 1
+                       : event->button() == Qt::RightButton ? 2
+                                                            : 4;
     MouseDown(button, event->position().x(), event->position().y());
 }
 

@@ -8,8 +8,8 @@ void ResultsWindow::Command6Click() {
     const PrintOutcome outcome = PrintReport();
     if (!outcome.printed) {
         // A report that did not reach the printer is said so; the window stays as it was.
-        TheDialogs().Inform("Результаты не напечатаны: " + outcome.reason + ".", "Печать результатов",
-                            MessageIcon::Warning);
+        TheDialogs().Inform("Результаты не напечатаны: " + outcome.reason + ".",
+                            "Печать результатов", MessageIcon::Warning);
     }
     Redraw();
     Command6->setEnabled(true);

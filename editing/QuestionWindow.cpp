@@ -27,8 +27,12 @@ QuestionWindow::QuestionWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face:
     PlaceControl(Label2, Label2Left, 0, Label2Width, 300);
     PlaceControl(Command1, 0, 0, ButtonWidth, ButtonHeight);
     PlaceControl(Command2, 0, 0, ButtonWidth, ButtonHeight);
-    connect(Command1, &QPushButton::clicked, this, [this] { if (OnYes) OnYes(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { if (OnNo) OnNo(); });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (OnYes) OnYes();
+    });
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        if (OnNo) OnNo();
+    });
 }
 
 void QuestionWindow::LoadSetUp() {

@@ -14,10 +14,10 @@ public:
     QuestionWindow();
     void LoadSetUp() override;
 
-    QLabel* Label1 = nullptr;          // "Убираете"
-    QLabel* Label2 = nullptr;          // the pair
-    CaptionButton* Command1 = nullptr; // "Да"
-    CaptionButton* Command2 = nullptr; // "Нет"
+    QLabel* Label1 = nullptr;           // "Убираете"
+    QLabel* Label2 = nullptr;           // the pair
+    CaptionButton* Command1 = nullptr;  // "Да"
+    CaptionButton* Command2 = nullptr;  // "Нет"
 
     // What the answers do, given by the window that asks.
     std::function<void()> OnYes, OnNo;

@@ -1,6 +1,5 @@
 // Removing a pair: the pick prompt, the highlighted row and circled point, the
 // question window and its two answers.
-#include "Dialogs.h"
 #include "Program.h"
 #include "QuestionWindow.h"
 #include "ResultsWindow.h"
@@ -9,15 +8,16 @@
 #include "Utf8Text.h"
 
 namespace {
-constexpr Color HighlightColor = 0xFF0000;   // blue
-constexpr Color HighlightTextColor = 0x00FFFF;  // yellow
+constexpr Color HighlightColor = 0xFF0000;                // blue
+constexpr Color HighlightTextColor = 0x00FFFF;            // yellow
 constexpr double QuestionLeft = 850, QuestionTop = 7000;  // twips of the screen
 }  // namespace
 
 void ResultsWindow::Command4Click() {
     Shared.RemovePickMode = True;
     Shared.CorrectPickMode = False;
-    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7}) button->hide();
+    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7})
+        button->hide();
     ShowPickPrompt(PickPurpose::Removal);
 }
 
@@ -51,7 +51,10 @@ void ResultsWindow::AskWhetherToRemove() {
     QuestionWindow& question = Form4();
     question.PlaceWindow(QuestionLeft, QuestionTop, question.WidthUnits(), question.HeightUnits());
     Shared.PairToRemove = PickedRow;
-    SetLabelCaption(question.Label2, StandardNumberText(Shared.PairToRemove) + " пару равновесной зависимости?");
+    SetLabelCaption(question.Label2,
+                    // The question's wording is the program's own; the number is the
+                    // standard number text, with its leading blank.
+                    StandardNumberText(Shared.PairToRemove) + " пару равновесной зависимости?");
     question.OnYes = [this] { RemovePickedPair(); };
     question.OnNo = [this] { KeepPickedPair(); };
     question.show();

@@ -3,8 +3,8 @@
 #include <QTimer>
 
 #include "Controls.h"
-#include "ErrorReport.h"
 #include "EngineSequence.h"
+#include "ErrorReport.h"
 #include "FormulaChoice.h"
 #include "Graph.h"
 #include "Program.h"
@@ -23,9 +23,11 @@ const FontSpec ButtonFont{Face::Arial, 9.75, true};
 ResultsWindow& Form3() { return accessor.Get(); }
 bool Form3Loaded() { return accessor.Loaded(); }
 
-ResultsWindow::ResultsWindow() : FormWindow(WindowUnits::Pixels, FontSpec{Face::Courier, 9.75, true}) {
+ResultsWindow::ResultsWindow()
+    : FormWindow(WindowUnits::Pixels, FontSpec{Face::Courier, 9.75, true}) {
     Command1 = MakeButton(this, "Окончание работы", ButtonFont, 0x0000FF);
-    Command2 = MakeButton(this, "Изменение вида аппроксимирующей зависимости", ButtonFont, 0xFFFFC0);
+    Command2 =
+        MakeButton(this, "Изменение вида аппроксимирующей зависимости", ButtonFont, 0xFFFFC0);
     Command3 = MakeButton(this, "Увеличение числа пар точек исходных данных", ButtonFont, 0xFFFF80);
     Command4 = MakeButton(this, "Уменьшение числа пар точек исходных данных", ButtonFont, 0xFFFF00);
     Command5 = MakeButton(this, "Интерполяция", ButtonFont, 0xC0C000);
@@ -51,12 +53,6 @@ ResultsWindow::ResultsWindow() : FormWindow(WindowUnits::Pixels, FontSpec{Face::
         QTimer::singleShot(0, this, [this, index] { List1Click(index); });
     });
     Text1->installEventFilter(this);
-}
-
-void ResultsWindow::HideCommandsNeedingAFit() {
-    fitOnDisplay_ = false;
-    Command5->hide();
-    Command6->hide();
 }
 
 std::vector<CaptionButton*> ResultsWindow::Commands() const {
@@ -96,7 +92,11 @@ bool ResultsWindow::RunGuardedComputation() {
     const std::uint8_t failed = RunEngineSequence();
     if (!failed) return true;
     ReportFailureOnResultsWindow(Drawing(), failed);
-    HideCommandsNeedingAFit();
+    // No fit stands on the window now: the commands that read the fit (interpolation,
+    // printing) wait for the next successful one.
+    fitOnDisplay_ = false;
+    Command5->hide();
+    Command6->hide();
     update();
     return false;
 }
@@ -113,24 +113,15 @@ void ResultsWindow::Redraw() {
     ShowFit();
 }
 
-bool ResultsWindow::RemovalOffered(RemovalRule rule) const {
-    const int spare = Shared.PointCount - 1;
-    const int unknowns = Shared.FitUnknownCount;
-    // Never fewer pairs than the data entry accepts, whatever few unknowns the fit
-    // has: below 3 pairs no formula is offered at all.
-    if (Shared.PointCount <= MinEnteredPoints) return false;
-    switch (rule) {
-        case RemovalRule::Strict: return spare > unknowns;
-        case RemovalRule::Inclusive: return spare >= unknowns;
-        case RemovalRule::Always: return true;
-    }
-    return false;
-}
-
 void ResultsWindow::ShowCommandSet(RemovalRule rule) {
     for (CaptionButton* button : {Command1, Command2, Command7}) button->show();
     Command3->setVisible(Shared.PointCount <= MaxEnteredPoints - 1);
-    Command4->setVisible(RemovalOffered(rule));
+    // Never fewer pairs than the data entry accepts, whatever few unknowns the fit
+    // has: below 3 pairs no formula is offered at all.
+    const int spare = Shared.PointCount - 1, unknowns = Shared.FitUnknownCount;
+    Command4->setVisible(Shared.PointCount > MinEnteredPoints &&
+                         (rule == RemovalRule::Always ||
+                          (rule == RemovalRule::Strict ? spare > unknowns : spare >= unknowns)));
     Command5->SetCaption("Интерполяция");
     Command5->setVisible(fitOnDisplay_);
     Command6->setVisible(fitOnDisplay_);

@@ -29,10 +29,10 @@ public:
     CaptionButton* Command5 = nullptr;  // interpolation
     CaptionButton* Command6 = nullptr;  // print
     CaptionButton* Command7 = nullptr;  // correct a pair
-    QListWidget* List1 = nullptr;     // formula list of the formula change
-    QLabel* Label4 = nullptr;         // its caption line
-    QLabel* Label1 = nullptr;         // pick prompt
-    QLineEdit* Text1 = nullptr;       // in-place cell editor
+    QListWidget* List1 = nullptr;       // formula list of the formula change
+    QLabel* Label4 = nullptr;           // its caption line
+    QLabel* Label1 = nullptr;           // pick prompt
+    QLineEdit* Text1 = nullptr;         // in-place cell editor
 
     // Clears and fills List1 with the formulas the point count allows.
     void RefillResultsFormulaList();
@@ -112,12 +112,6 @@ private:
 
     void Interpolate();
     void EndInterpolation();
-
-    // After a failed recomputation no fit stands on the window: the commands that
-    // read the fit (interpolation, printing) wait for the next successful one.
-    void HideCommandsNeedingAFit();
-    // Whether a pair may be removed under the rule.
-    bool RemovalOffered(RemovalRule rule) const;
 };
 
 // The results window, loaded on first reference.

@@ -1,21 +1,20 @@
 #pragma once
 // Names the engine shares with its callers: failure codes and the numeric limits of
-// the guarded operations (the formula kinds are the model's).
+// the guarded operations.
 
 #include <cstdint>
-
-#include "FormulaKinds.h"
 
 enum FailureCode : std::uint8_t {
     FailNone = 0,
     FailLogArgument = 1,  // logarithm of zero or a negative number
     FailOverflow = 2,
-    FailDivision = 3,     // divisor of magnitude below TinyMagnitude, or dependent columns
+    FailDivision = 3,  // divisor of magnitude below TinyMagnitude, or dependent columns
 };
 
 // An exponent (or a sum of logarithms standing for one) above this overflows.
 inline constexpr double ExpUpperLimit = 709;
-// An exponent below this gives 0 without a failure.
+// An exponent below this gives 0 without a failure: -1419, not -709 or -745, so that
+// a result between is the exponential itself (a subnormal, or 0 by underflow).
 inline constexpr double ExpLowerLimit = -1419;
 // A divisor of smaller magnitude counts as zero; exactly this magnitude passes.
 inline constexpr double TinyMagnitude = 1e-308;

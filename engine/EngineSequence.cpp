@@ -14,7 +14,8 @@ std::uint8_t RunEngineSequence() {
     EvaluateAtArg();
     if (s.ComputationFailed) return s.ComputationFailed;
     // The curve is not tested: a sample whose evaluation fails is placed at the value
-    // the evaluation left, as for any other sample.
+    // the evaluation left, and its code is not the sequence's.
     SampleCurve();
+    s.ComputationFailed = FailNone;
     return FailNone;
 }

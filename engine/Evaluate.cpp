@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "EngineCodes.h"
+#include "FormulaKinds.h"
 #include "PlotGeometry.h"
 #include "SharedState.h"
 

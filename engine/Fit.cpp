@@ -3,9 +3,14 @@
 #include <cmath>
 
 #include "EngineCodes.h"
+#include "FormulaKinds.h"
 #include "SharedState.h"
 #include "Solver.h"
 
+namespace {
+constexpr double Pi = 3.14159265358979323846;
+
+// e^t guarded: FailOverflow above ExpUpperLimit, 0 below ExpLowerLimit.
 double GuardedExp(double t, std::uint8_t& failure) {
     if (t > ExpUpperLimit) {
         failure = FailOverflow;
@@ -14,9 +19,6 @@ double GuardedExp(double t, std::uint8_t& failure) {
     if (t < ExpLowerLimit) return 0;
     return std::exp(t);
 }
-
-namespace {
-constexpr double Pi = 3.14159265358979323846;
 
 // Rows of the polynomial kinds: powers of X from PolyFirstColumn-1 upwards, each
 // next power tested through its logarithm before it is formed.

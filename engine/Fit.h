@@ -15,6 +15,3 @@ void FitCoefficients();
 // polynomials). Fails with FailOverflow when an exponent exceeds ExpUpperLimit or a
 // coefficient leaves the range of a double.
 void RecoverCoefficients();
-
-// e^t guarded: FailOverflow above ExpUpperLimit, 0 below ExpLowerLimit.
-double GuardedExp(double t, std::uint8_t& failure);

@@ -33,12 +33,17 @@ bool Rotate(Matrix& a, int j, int c, int first, int m) {
     }
     return true;
 }
-}  // namespace
 
+// The rounding level of the ratio below for sums over n points and m unknowns: at
+// or below it the columns count as dependent.
 double DependenceLevel(std::int16_t n, std::int16_t m) {
     return static_cast<double>(n) * m * std::numeric_limits<double>::epsilon();
 }
 
+// How far the basis columns 1..m of rows 1..n of FitMatrix are from dependent, judged
+// without regard to their units: the smallest pivot of the triangularised Gram matrix
+// of the columns each divided by its norm, relative to the largest. 0 when a column
+// is all zeros. Multiplying a column by any factor leaves it unchanged up to rounding.
 double RelativeSmallestPivot(std::int16_t n, std::int16_t m) {
     const auto& a = Shared.FitMatrix;
     // Each column first brought to entries of at most 1, so that neither its sum of
@@ -69,6 +74,7 @@ double RelativeSmallestPivot(std::int16_t n, std::int16_t m) {
     }
     return largest > 0 ? smallest / largest : 0;
 }
+}  // namespace
 
 void SolveNormalEquations(std::int16_t n, std::int16_t m) {
     auto& s = Shared;

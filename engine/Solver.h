@@ -12,13 +12,3 @@
 // solution must not be used. FitMatrix(0, 0), the sum of W squared, is not part of the
 // solution: it may hold an infinity.
 void SolveNormalEquations(std::int16_t n, std::int16_t m);
-
-// How far the basis columns 1..m of rows 1..n of FitMatrix are from dependent, judged
-// without regard to their units: the smallest pivot of the triangularised Gram matrix
-// of the columns each divided by its norm, relative to the largest. 0 when a column
-// is all zeros. Multiplying a column by any factor leaves it unchanged up to rounding.
-double RelativeSmallestPivot(std::int16_t n, std::int16_t m);
-
-// The rounding level of that ratio for sums over n points and m unknowns: at or below
-// it the columns count as dependent.
-double DependenceLevel(std::int16_t n, std::int16_t m);

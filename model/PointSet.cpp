@@ -26,7 +26,3 @@ void StoreTypedValue(int pair, PairPart part, std::string_view typed) {
     text = NormalizeNumberText(typed);
     value = NumberValue(text);
 }
-
-const std::string& StoredText(int pair, PairPart part) {
-    return part == PairPart::X ? Shared.PointXText[pair] : Shared.PointYText[pair];
-}

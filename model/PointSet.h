@@ -16,6 +16,3 @@ enum class PairPart : std::uint8_t { X = 1, Y = 2 };
 // Keeps a typed value of pair `pair` as every entry keeps it: the text after
 // NormalizeNumberText, and the value NumberValue reads from that stored text.
 void StoreTypedValue(int pair, PairPart part, std::string_view typed);
-
-// The stored text of one value of a pair.
-const std::string& StoredText(int pair, PairPart part);

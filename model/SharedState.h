@@ -15,11 +15,10 @@ using Flag = std::int16_t;
 inline constexpr Flag True = -1;
 inline constexpr Flag False = 0;
 
-
-inline constexpr int MaxPoints = 50;        // room in the point arrays
-inline constexpr int MaxEnteredPoints = 40; // most pairs the user may hold
+inline constexpr int MaxPoints = 50;         // room in the point arrays
+inline constexpr int MaxEnteredPoints = 40;  // most pairs the user may hold
 inline constexpr int MinEnteredPoints = 3;
-inline constexpr int MaxUnknowns = 20;      // solver capacity
+inline constexpr int MaxUnknowns = 20;  // solver capacity
 inline constexpr int FormulaCount = 13;
 inline constexpr int MaxCurvePoints = 301;
 

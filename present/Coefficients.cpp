@@ -13,6 +13,13 @@ namespace {
 constexpr double FixedFormAbove = 1e-9;
 constexpr int LinePitch = 12;  // tighter than the table's rows
 
+// An equation coefficient's text: nine decimals in 15 characters above 1e-9 in
+// magnitude, the standard number text otherwise.
+std::string EquationCoefficientText(double value) {
+    return std::fabs(value) > FixedFormAbove ? FormatFixed(value, 15, 9)
+                                             : StandardNumberText(value);
+}
+
 // After the bold heading: the values' colour and weight.
 void StartValues(Surface& surface, const Sheet& sheet) {
     if (sheet.colouredCoefficients) surface.SetForeColor(Shared.ComputedColor);
@@ -38,7 +45,7 @@ void DrawPolynomial(Surface& surface, const Sheet& sheet) {
     const int count = s.UnknownCount;
     surface.MoveTo(sheet.polynomialHeadingX, sheet.polynomialHeadingY);
     surface.Print(s.FormulaKind == KindPolynomialNoFree && count == 1 ? "КОЭФФИЦИЕНТ ПОЛИНОМА"
-                                                                         : "КОЭФФИЦИЕНТЫ ПОЛИНОМА");
+                                                                      : "КОЭФФИЦИЕНТЫ ПОЛИНОМА");
     // The designed panel switches bold off before the colour and on again after it.
     surface.SetBold(false);
     StartValues(surface, sheet);
@@ -50,10 +57,6 @@ void DrawPolynomial(Surface& surface, const Sheet& sheet) {
     }
 }
 }  // namespace
-
-std::string EquationCoefficientText(double value) {
-    return std::fabs(value) > FixedFormAbove ? FormatFixed(value, 15, 9) : StandardNumberText(value);
-}
 
 void DrawCoefficients(Surface& surface, const Sheet& sheet) {
     if (sheet.colouredCoefficients) surface.SetForeColor(Shared.HeadingColor);

@@ -14,10 +14,14 @@ constexpr Color ReportColor = 255;  // pure red
 
 std::string CauseLine(std::uint8_t code) {
     switch (code) {
-        case FailLogArgument: return "ЛОГАРИФМ НУЛЯ ИЛИ ОТРИЦАТЕЛЬНОГО ЧИСЛА";
-        case FailOverflow: return "ПЕРЕПОЛНЕНИЕ";
-        case FailDivision: return "ДЕЛЕНИЕ НА НУЛЬ";
-        default: return {};
+        case FailLogArgument:
+            return "ЛОГАРИФМ НУЛЯ ИЛИ ОТРИЦАТЕЛЬНОГО ЧИСЛА";
+        case FailOverflow:
+            return "ПЕРЕПОЛНЕНИЕ";
+        case FailDivision:
+            return "ДЕЛЕНИЕ НА НУЛЬ";
+        default:
+            return {};
     }
 }
 
@@ -25,7 +29,8 @@ void ReportFailureOnFormulaWindow(Surface& form2, std::uint8_t code) {
     // Characters across the window; a very wide screen is held at the widest field
     // an 8-bit count can give instead of wrapping round to a narrow one.
     auto field = [&form2] {
-        return static_cast<std::uint8_t>(std::clamp(std::nearbyint(form2.Width() / 150), 0.0, 255.0));
+        return static_cast<std::uint8_t>(
+            std::clamp(std::nearbyint(form2.Width() / 150), 0.0, 255.0));
     };
     TheDialogs().Beep();
     form2.Clear();

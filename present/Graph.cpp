@@ -23,7 +23,9 @@ void WriteLabel(Surface& surface, const Sheet& sheet) {
 void DrawGraphFrame(Surface& surface, const Sheet& sheet, const PlotFrame& f) {
     auto& s = Shared;
     const double ox = sheet.offsetX, oy = sheet.offsetY;
-    auto line = [&](double x1, double y1, double x2, double y2) { surface.Line(x1 + ox, y1 + oy, x2 + ox, y2 + oy); };
+    auto line = [&](double x1, double y1, double x2, double y2) {
+        surface.Line(x1 + ox, y1 + oy, x2 + ox, y2 + oy);
+    };
     const double ax = ToPixelX(YAxisDataX(f));
     const double ay = ToPixelY(XAxisDataY(f));
     const double t = ToPixelY(f.yHigh);
@@ -40,7 +42,8 @@ void DrawGraphFrame(Surface& surface, const Sheet& sheet, const PlotFrame& f) {
     surface.SetBold(true);
     surface.SetForeColor(s.SourceColor);
     std::string caption = s.FormulaTexts[s.FormulaKind];
-    if (IsPolynomialKind(s.FormulaKind)) caption += "          N = " + std::to_string(s.TypedDegree);
+    if (IsPolynomialKind(s.FormulaKind))
+        caption += "          N = " + std::to_string(s.TypedDegree);
     surface.Print(caption);
     surface.SetBold(false);
     surface.SetForeColor(s.AxisColor);
@@ -90,7 +93,8 @@ void DrawCurve(Surface& surface, const Sheet& sheet) {
     surface.SetDrawWidth(3);
     for (int k = 0; k <= s.CurvePointCount - 2; ++k)
         surface.Line(s.CurvePixelX[k] + sheet.offsetX, s.CurvePixelY[k] + sheet.offsetY,
-                     s.CurvePixelX[k + 1] + sheet.offsetX, s.CurvePixelY[k + 1] + sheet.offsetY, s.CurveColor);
+                     s.CurvePixelX[k + 1] + sheet.offsetX, s.CurvePixelY[k + 1] + sheet.offsetY,
+                     s.CurveColor);
     surface.SetDrawWidth(1);
 }
 

@@ -41,7 +41,6 @@ std::string ExponentForm(double value, std::size_t width) {
 }  // namespace
 
 void SetDecimalSeparator(const std::string& s) { separator = s.empty() ? "." : s; }
-const std::string& DecimalSeparator() { return separator; }
 
 std::string FormatFixed(double value, std::int16_t width, std::int16_t decimals) {
     assert(std::isfinite(value) && "the engine reports non-finite results as failures");

@@ -7,7 +7,6 @@
 
 // The decimal separator FormatFixed writes (the user's regional one; "." until set).
 void SetDecimalSeparator(const std::string& separator);
-const std::string& DecimalSeparator();
 
 // value with exactly `decimals` digits after the separator (0 decimals still ends in
 // the separator), right-aligned in `width` characters. A longer text is cut to its

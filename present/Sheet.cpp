@@ -8,58 +8,49 @@ std::string NineDecimals(double value) { return FormatFixed(value, 12, 9); }
 }  // namespace
 
 const Sheet& ScreenSheet() {
-    static const Sheet sheet = [] {
-        Sheet s;
-        s.meanText = " СРЕДНЕСТАТИСТИЧЕСКОЕ ОТКЛОНЕНИЕ = ";
-        s.correlationText = " КОЭФФИЦИЕНТ КОРРЕЛЯЦИИ = ";
-        s.tableLeft = 640;
-        s.tableTop = 20;
-        s.deviationHeader = " Отклон.%";
-        s.equationHeadingX = 390;
-        s.equationHeadingY = 80;
-        s.equationX = 400;
-        s.equationY = 100;
-        s.polynomialHeadingX = 400;
-        s.polynomialHeadingY = 60;
-        s.polynomialX = 400;
-        s.polynomialY = 80;
-        s.polynomialPrefix = " ";
-        s.polynomialText = NineDecimals;
-        return s;
-    }();
+    static const Sheet sheet{.meanText = " СРЕДНЕСТАТИСТИЧЕСКОЕ ОТКЛОНЕНИЕ = ",
+                             .correlationText = " КОЭФФИЦИЕНТ КОРРЕЛЯЦИИ = ",
+                             .tableLeft = 640,
+                             .tableTop = 20,
+                             .deviationHeader = " Отклон.%",
+                             .equationHeadingX = 390,
+                             .equationHeadingY = 80,
+                             .equationX = 400,
+                             .equationY = 100,
+                             .polynomialHeadingX = 400,
+                             .polynomialHeadingY = 60,
+                             .polynomialX = 400,
+                             .polynomialY = 80,
+                             .polynomialPrefix = " ",
+                             .polynomialText = NineDecimals};
     return sheet;
 }
 
+// On paper the coefficient panel stands under the graph, 100 pixels right of the
+// offset (106), and its heading and lines are 10 pixels apart the other way round
+// from the screen's; the statistics have no blanks around "=".
 const Sheet& PaperSheet() {
-    static const Sheet sheet = [] {
-        Sheet s;
-        s.offsetX = 6;
-        s.offsetY = 50;
-        s.recordsPointPixels = false;
-        s.captionDx = 6;
-        s.captionY = 60;
-        // No blanks around "=" on paper.
-        s.meanText = "СРЕДНЕСТАТИСТИЧЕСКОЕ ОТКЛОНЕНИЕ=";
-        s.correlationText = "КОЭФФИЦИЕНТ КОРРЕЛЯЦИИ=";
-        s.tableLeft = 370;
-        s.tableTop = 80;
-        s.deviationHeader = "Отклонен%";
-        s.colouredCoefficients = false;
-        s.boldCoefficients = false;
-        // The panel stands under the graph, its lines 100 pixels right of the offset;
-        // the two layouts place heading and lines 10 pixels apart the other way round.
-        const double x0 = s.offsetX + 100;
-        s.equationHeadingX = x0 - 10;
-        s.equationHeadingY = 440;
-        s.equationX = x0;
-        s.equationY = 462;
-        s.polynomialHeadingX = x0;
-        s.polynomialHeadingY = 440;
-        s.polynomialX = x0 - 10;
-        s.polynomialY = 462;
-        s.polynomialPrefix = "";
-        s.polynomialText = StandardNumberText;
-        return s;
-    }();
+    static const Sheet sheet{.offsetX = 6,
+                             .offsetY = 50,
+                             .recordsPointPixels = false,
+                             .captionDx = 6,
+                             .captionY = 60,
+                             .meanText = "СРЕДНЕСТАТИСТИЧЕСКОЕ ОТКЛОНЕНИЕ=",
+                             .correlationText = "КОЭФФИЦИЕНТ КОРРЕЛЯЦИИ=",
+                             .tableLeft = 370,
+                             .tableTop = 80,
+                             .deviationHeader = "Отклонен%",
+                             .colouredCoefficients = false,
+                             .boldCoefficients = false,
+                             .equationHeadingX = 96,
+                             .equationHeadingY = 440,
+                             .equationX = 106,
+                             .equationY = 462,
+                             .polynomialHeadingX = 106,
+                             .polynomialHeadingY = 440,
+                             .polynomialX = 96,
+                             .polynomialY = 462,
+                             .polynomialPrefix = "",
+                             .polynomialText = StandardNumberText};
     return sheet;
 }

@@ -58,7 +58,8 @@ void DrawTable(Surface& surface, const Sheet& sheet) {
     }
 
     for (int i = 1; i <= n; ++i) {
-        const double x = i <= 9 ? left + (numberWidth - CharCell) / 2 : left + (numberWidth - 2 * CharCell) / 2;
+        const double x =
+            i <= 9 ? left + (numberWidth - CharCell) / 2 : left + (numberWidth - 2 * CharCell) / 2;
         surface.MoveTo(x, top + i * row + 2);
         surface.Print(std::to_string(i));
     }
@@ -81,14 +82,18 @@ void DrawTable(Surface& surface, const Sheet& sheet) {
         writeTyped(s.PointYText[i], valuesLeft + column);
 
         surface.SetForeColor(s.ComputedColor);
-        std::string computed = FormatFixed(s.FitMatrix[i][0], ComputedWidth, TypedDecimals(s.PointYText[i]));
+        std::string computed =
+            FormatFixed(s.FitMatrix[i][0], ComputedWidth, TypedDecimals(s.PointYText[i]));
         surface.MoveTo(valuesLeft + 2 * column + (column - CharCell * ComputedWidth) / 2, y);
         surface.Print(CenterText(computed, ComputedWidth));
 
-        std::string deviation = TrimBlanks(FormatFixed(s.Deviation[i], ComputedWidth, DeviationDecimals));
+        std::string deviation =
+            TrimBlanks(FormatFixed(s.Deviation[i], ComputedWidth, DeviationDecimals));
         const std::size_t length = CharCount(deviation);
-        surface.MoveTo(valuesLeft + 3 * column + (column - CharCell * static_cast<double>(length)) / 2, y);
-        if (length > DeviationShownChars) deviation = TrimBlanks(FirstChars(deviation, DeviationShownChars));
+        surface.MoveTo(
+            valuesLeft + 3 * column + (column - CharCell * static_cast<double>(length)) / 2, y);
+        if (length > DeviationShownChars)
+            deviation = TrimBlanks(FirstChars(deviation, DeviationShownChars));
         surface.Print(CenterText(deviation, static_cast<std::uint8_t>(length)));
     }
     surface.SetForeColor(0);

@@ -25,7 +25,8 @@ QSizeF ComposedSize(const std::vector<SurfaceOp>& ops, double lineHeight) {
     for (const SurfaceOp& op : ops) {
         switch (op.kind) {
             case SurfaceOp::Text:
-                right = std::max(right, op.x1 + SheetCell * static_cast<double>(CharCount(op.text)));
+                right =
+                    std::max(right, op.x1 + SheetCell * static_cast<double>(CharCount(op.text)));
                 bottom = std::max(bottom, op.y1 + lineHeight);
                 break;
             case SurfaceOp::Line:
@@ -53,16 +54,19 @@ PrintOutcome SendToPrinter(const ImageSurface& sheet) {
     printer.setDocName(QStringLiteral("Аппроксимация экспериментальных данных"));
     printer.setFullPage(false);
     QPainter painter;
-    if (!painter.begin(&printer)) return {false, "система печати не приняла задание для принтера " +
-                                                     info.printerName().toStdString()};
+    if (!painter.begin(&printer))
+        return {false, "система печати не приняла задание для принтера " +
+                           info.printerName().toStdString()};
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     const QSizeF composed = ComposedSize(sheet.OpsSinceClear(), sheet.TextLineHeight());
-    const double scale = std::min(page.width() / composed.width(), page.height() / composed.height());
+    const double scale =
+        std::min(page.width() / composed.width(), page.height() / composed.height());
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
     ReplayOps(painter, sheet.OpsSinceClear(), FontSpec{Face::Courier, 9.75, false}, SheetCell);
     if (!painter.end()) return {false, "система печати прервала задание"};
-    if (printer.printerState() == QPrinter::Error) return {false, "система печати сообщила об ошибке"};
+    if (printer.printerState() == QPrinter::Error)
+        return {false, "система печати сообщила об ошибке"};
     return {true, {}};
 }
 }  // namespace

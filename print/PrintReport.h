@@ -5,7 +5,6 @@
 
 #include <string>
 
-
 // Composes the report on the print sheet. Sets PrintOffsetX/Y and, through the
 // print table, the table geometry (the caller redraws the screen table after).
 void ComposeReport();

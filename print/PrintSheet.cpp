@@ -9,7 +9,8 @@ WindowAccessor<PrintSheetWindow> accessor;
 PrintSheetWindow& Form5() { return accessor.Get(); }
 bool Form5Loaded() { return accessor.Loaded(); }
 
-PrintSheetWindow::PrintSheetWindow() : FormWindow(WindowUnits::Pixels, FontSpec{Face::Courier, 9.75, false}) {}
+PrintSheetWindow::PrintSheetWindow()
+    : FormWindow(WindowUnits::Pixels, FontSpec{Face::Courier, 9.75, false}) {}
 
 void PrintSheetWindow::LoadSetUp() {
     PlaceWindow(0, 0, ScreenSizePixels().width(), ScreenSizePixels().height());

@@ -8,8 +8,9 @@
 #include "NumberText.h"
 
 namespace {
-const char* const MonthNames[12] = {" января ", " февраля ", " марта ",    " апреля ",  " мая ",    " июня ",
-                                    " июля ",   " августа ", " сентября ", " октября ", " ноября ", " декабря "};
+const char* const MonthNames[12] = {" января ",   " февраля ", " марта ",  " апреля ",
+                                    " мая ",      " июня ",    " июля ",   " августа ",
+                                    " сентября ", " октября ", " ноября ", " декабря "};
 }  // namespace
 
 std::string ReportDateTextFrom(const std::string& shortDate, const std::string& time) {
@@ -37,7 +38,8 @@ std::string ReportDateText() {
     // The rule reads a four-digit year at the end; a short format with a two-digit
     // year is widened to four digits rather than misread.
     QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
-    if (!dateFormat.contains(QStringLiteral("yyyy"))) dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    if (!dateFormat.contains(QStringLiteral("yyyy")))
+        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(QLatin1Char('t')).replace(QStringLiteral("  "), QStringLiteral(" "));
     const QDateTime now = QDateTime::currentDateTime();

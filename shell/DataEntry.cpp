@@ -18,20 +18,21 @@ constexpr std::uint32_t UsEnglishLayout = 0x04090409;
 
 std::string EntryLine(int j) {
     const std::string& x = Shared.PointXText[j];
-    return "   X[" + std::to_string(j) + "] =" + x + BlankFill(x, j < 10 ? 30 : 29) + "Y[" + std::to_string(j) +
-           "] =" + Shared.PointYText[j];
+    return "   X[" + std::to_string(j) + "] =" + x + BlankFill(x, j < 10 ? 30 : 29) + "Y[" +
+           std::to_string(j) + "] =" + Shared.PointYText[j];
 }
 
 // Asks until a count of 3..40 is typed; false when the user chose to stop.
 bool AskPointCount() {
     for (;;) {
-        const std::string answer =
-            TheDialogs().InputBox("Сколько пар точек будете вводить", "Ввод количества пар ", 2300, 2000);
+        const std::string answer = TheDialogs().InputBox("Сколько пар точек будете вводить",
+                                                         "Ввод количества пар ", 2300, 2000);
         Shared.PointCount = WholeNumberValue(NormalizeNumberText(answer));
-        if (Shared.PointCount >= MinEnteredPoints && Shared.PointCount <= MaxEnteredPoints) return true;
+        if (Shared.PointCount >= MinEnteredPoints && Shared.PointCount <= MaxEnteredPoints)
+            return true;
         TheDialogs().Beep();
-        if (!TheDialogs().AskYesNo("Количество пар от 3 до 40 !!!    Продолжаете работу ?", "ОШИБКА !",
-                                   MessageIcon::None))
+        if (!TheDialogs().AskYesNo("Количество пар от 3 до 40 !!!    Продолжаете работу ?",
+                                   "ОШИБКА !", MessageIcon::None))
             return false;
     }
 }
@@ -61,11 +62,13 @@ void EnterPoints() {
 
     for (int i = 1; i <= s.PointCount; ++i) {
         const std::string index = std::to_string(i);
-        StoreTypedValue(i, PairPart::X, TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", XBoxLeft,
-                                                              BoxTop + EntryLineHeight * i));
+        StoreTypedValue(i, PairPart::X,
+                        TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", XBoxLeft,
+                                              BoxTop + EntryLineHeight * i));
         AddListLine(form.List1, "   X[" + index + "] =" + s.PointXText[i]);
-        StoreTypedValue(i, PairPart::Y, TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", YBoxLeft,
-                                                              BoxTop + EntryLineHeight * i));
+        StoreTypedValue(i, PairPart::Y,
+                        TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", YBoxLeft,
+                                              BoxTop + EntryLineHeight * i));
         form.List1->clear();
         for (int j = 1; j <= i; ++j) AddListLine(form.List1, EntryLine(j));
     }

@@ -4,8 +4,8 @@
 #include <QTimer>
 
 #include "Dialogs.h"
-#include "ErrorReport.h"
 #include "EngineSequence.h"
+#include "ErrorReport.h"
 #include "FormulaChoice.h"
 #include "Program.h"
 #include "ResultsWindow.h"
@@ -29,7 +29,8 @@ bool Form2Loaded() { return accessor.Loaded(); }
 
 FormulaWindow::FormulaWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::Courier, 12, true}) {
     List1 = MakeList(this, FontSpec{Face::Courier, 9.75, true});
-    Label4 = MakeLabel(this, "", FontSpec{Face::MsSansSerif, 12, true}, 0x80FF, std::nullopt, Qt::AlignHCenter | Qt::AlignTop);
+    Label4 = MakeLabel(this, "", FontSpec{Face::MsSansSerif, 12, true}, 0x80FF, std::nullopt,
+                       Qt::AlignHCenter | Qt::AlignTop);
     Command5 = MakeButton(this, "Окончание работы", FontSpec{Face::TimesNewRoman, 12, true});
     PlaceControl(Label4, 0, 0, Label4Width, Label4Height);
     PlaceControl(Command5, 0, 0, Command5Width, Command5Height);
@@ -46,7 +47,8 @@ FormulaWindow::FormulaWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::C
 bool FormulaWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && List1->currentRow() >= 0 && !List1->isHidden()) {
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && List1->currentRow() >= 0 &&
+            !List1->isHidden()) {
             const int kind = List1->currentRow() + 1;
             QTimer::singleShot(0, this, [kind] { ChooseFormula(kind); });
             return true;
@@ -59,16 +61,19 @@ void FormulaWindow::LoadSetUp() {
     PlaceControl(List1, 0, ListTop, ListWidth, PixelsToTwips(List1->height()));
     PlaceWindow(0, 0, ScreenWidthTwips(), ScreenHeightTwips());
     const double width = WidthUnits();
-    PlaceControl(List1, width / 2 - ListWidth / 2, ListTop, ListWidth, PixelsToTwips(List1->height()));
+    PlaceControl(List1, width / 2 - ListWidth / 2, ListTop, ListWidth,
+                 PixelsToTwips(List1->height()));
     Command5->hide();
-    PlaceControl(Command5, width / 2 - Command5Width / 2, PixelsToTwips(Command5->y()), Command5Width, Command5Height);
+    PlaceControl(Command5, width / 2 - Command5Width / 2, PixelsToTwips(Command5->y()),
+                 Command5Width, Command5Height);
 }
 
 void FormulaWindow::RefillFormulaList() {
     List1->clear();
-    PlaceControl(List1, PixelsToTwips(List1->x()), PixelsToTwips(List1->y()), PixelsToTwips(List1->width()),
-                 FormulaListHeight());
-    for (int k = 1; k <= OfferedFormulaCount(Shared.PointCount); ++k) AddListLine(List1, Shared.FormulaTexts[k]);
+    PlaceControl(List1, PixelsToTwips(List1->x()), PixelsToTwips(List1->y()),
+                 PixelsToTwips(List1->width()), FormulaListHeight());
+    for (int k = 1; k <= OfferedFormulaCount(Shared.PointCount); ++k)
+        AddListLine(List1, Shared.FormulaTexts[k]);
 }
 
 void FormulaWindow::Command5Click() {
@@ -85,12 +90,16 @@ void FormulaWindowLayout() {
     form.RefillFormulaList();
     form.Label4->show();
     SetLabelCaption(form.Label4, "\rВыберите вид аппроксимирующей зависимости");
-    const double listTop = PixelsToTwips(form.List1->y()), listHeight = PixelsToTwips(form.List1->height());
-    const double labelWidth = PixelsToTwips(form.Label4->width()), labelHeight = PixelsToTwips(form.Label4->height());
+    const double listTop = PixelsToTwips(form.List1->y()),
+                 listHeight = PixelsToTwips(form.List1->height());
+    const double labelWidth = PixelsToTwips(form.Label4->width()),
+                 labelHeight = PixelsToTwips(form.Label4->height());
     const double labelTop = listHeight + listTop + 1000;
-    form.PlaceControl(form.Label4, form.WidthUnits() / 2 - labelWidth / 2, labelTop, labelWidth, labelHeight);
-    form.PlaceControl(form.Command5, PixelsToTwips(form.Command5->x()), labelHeight + labelTop + 300,
-                      PixelsToTwips(form.Command5->width()), PixelsToTwips(form.Command5->height()));
+    form.PlaceControl(form.Label4, form.WidthUnits() / 2 - labelWidth / 2, labelTop, labelWidth,
+                      labelHeight);
+    form.PlaceControl(form.Command5, PixelsToTwips(form.Command5->x()),
+                      labelHeight + labelTop + 300, PixelsToTwips(form.Command5->width()),
+                      PixelsToTwips(form.Command5->height()));
 }
 
 void ReturnToFormulaChoice() {
@@ -113,7 +122,8 @@ void ChooseFormula(int kind) {
                 return;
             case DegreeVerdict::TooManyUnknowns:
                 form.Label4->hide();
-                if (!TheDialogs().AskYesNo(TooManyUnknownsMessage, TooManyUnknownsTitle, MessageIcon::Question)) {
+                if (!TheDialogs().AskYesNo(TooManyUnknownsMessage, TooManyUnknownsTitle,
+                                           MessageIcon::Question)) {
                     EndProgram();
                     return;
                 }

@@ -16,9 +16,9 @@ public:
     FormulaWindow();
     void LoadSetUp() override;
 
-    QListWidget* List1 = nullptr;      // entry list, then formula list
-    QLabel* Label4 = nullptr;          // prompt under the formula list
-    CaptionButton* Command5 = nullptr; // "Окончание работы"
+    QListWidget* List1 = nullptr;       // entry list, then formula list
+    QLabel* Label4 = nullptr;           // prompt under the formula list
+    CaptionButton* Command5 = nullptr;  // "Окончание работы"
 
     // Clears and fills the formula list with the formulas the point count allows.
     void RefillFormulaList();

@@ -27,7 +27,6 @@ const char* const AuthorName = "Лаборатория обработки дан
 }  // namespace
 
 TitleWindow& Form1() { return accessor.Get(); }
-bool Form1Loaded() { return accessor.Loaded(); }
 
 TitleWindow::TitleWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::MsSansSerif, 8}) {
     Label1 = MakeLabel(this, "", {Face::MicrosoftSansSerif, 14.25, true, true}, 0x80FF80, 0xFF0000,
@@ -59,7 +58,8 @@ void TitleWindow::LoadSetUp() {
     const double label1Width = 5500, label1Height = 1800;
     const double label1Left = half(windowWidth) - half(label1Width);
     PlaceControl(Label1, label1Left, Label1Top, label1Width, label1Height);
-    SetLabelCaption(Label1, "\rПрограмма аппроксимации экспериментальных\rданных типовой зависимостью\r");
+    SetLabelCaption(Label1,
+                    "\rПрограмма аппроксимации экспериментальных\rданных типовой зависимостью\r");
     FitCaptionToWidth(Label1);
 
     const double label3Top = Label1Top + label1Height + 500;
@@ -89,7 +89,8 @@ void TitleWindow::LoadSetUp() {
     const double command1Left = windowWidth / 3 - (Command1Width + Command2Width) / 3;
     const auto gap = static_cast<std::int16_t>(std::nearbyint(command1Left));
     PlaceControl(Command1, command1Left, Command1Top, Command1Width, ButtonHeight);
-    PlaceControl(Command2, command1Left + Command1Width + gap, Command2Top, Command2Width, ButtonHeight);
+    PlaceControl(Command2, command1Left + Command1Width + gap, Command2Top, Command2Width,
+                 ButtonHeight);
 }
 
 void TitleWindow::PaintGradient() {

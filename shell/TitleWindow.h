@@ -36,4 +36,3 @@ private:
 
 // The title window, loaded on first reference.
 TitleWindow& Form1();
-bool Form1Loaded();

@@ -6,10 +6,9 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "QtDialogs.h"
 #include "DrawingMatchers.h"
-#include "EngineCodes.h"
-#include "FormulaWindow.h"
+#include "FormulaKinds.h"
+#include "QtDialogs.h"
 #include "QuestionWindow.h"
 #include "ResultsWindow.h"
 #include "RoadFixture.h"
@@ -43,8 +42,9 @@ protected:
     // The middle of the X (column 1) or Y (column 2) cell of a pair's row.
     QPoint Cell(int column, int row) {
         const auto& s = Shared;
-        return QPoint(s.TableLeft + s.NumberColumnWidth + (column - 1) * s.ColumnWidth + s.ColumnWidth / 2,
-                      s.TableTop + row * s.RowHeight + s.RowHeight / 2);
+        return QPoint(
+            s.TableLeft + s.NumberColumnWidth + (column - 1) * s.ColumnWidth + s.ColumnWidth / 2,
+            s.TableTop + row * s.RowHeight + s.RowHeight / 2);
     }
     std::vector<std::string> Visible() {
         std::vector<std::string> names;
@@ -94,10 +94,12 @@ TEST_F(Commands, FailedFitAfterAnAdditionKeepsAWayOn) {
     EXPECT_EQ(Shared.PointCount, 4);
     EXPECT_TRUE(FindTextContaining(Drawn(), "ЛОГАРИФМ НУЛЯ"));
     // No fit stands on the window: interpolation and printing wait for one.
-    EXPECT_EQ(Visible(), (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4", "Command7"}));
+    EXPECT_EQ(Visible(), (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4",
+                                                   "Command7"}));
     Press(results().Command2);
     QListWidget* list = results().List1;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(5)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(5)).center());
     ASSERT_TRUE(WaitUntil([&] { return results().Command5->isVisible(); }));
     EXPECT_EQ(Shared.FormulaKind, KindReciprocalLinear);
 }
@@ -108,7 +110,8 @@ TEST_F(Commands, RemovePickedInTheTableWithYes) {
     EXPECT_EQ(Visible(), std::vector<std::string>{"Command1"});
     EXPECT_TRUE(results().Label1->isVisible());
     EXPECT_EQ(results().Label1->text().toStdString(),
-              " Подведите указатель мыши\n к точке на графике или к\n   строке, которую Вы\n собираетесь изымать и\n"
+              " Подведите указатель мыши\n к точке на графике или к\n   строке, которую Вы\n "
+              "собираетесь изымать и\n"
               " щёлкните левой кнопкой");
     ClickWindow(Cell(1, 1).x(), Cell(1, 1).y());
     ASSERT_TRUE(Form4Loaded());
@@ -251,7 +254,8 @@ TEST_F(Commands, ChangeFormulaWithThreePoints) {
     EXPECT_EQ(results().windowTitle().toStdString(), "Выбор вида аппроксимирующей зависимости");
     driver.Type("2").Answer(true);  // kind 1, degree 2: three unknowns for three points
     QListWidget* list = results().List1;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
     ASSERT_TRUE(WaitUntil([&] { return driver.Done(); }));
     const auto& seen = driver.SeenBoxes();
     EXPECT_EQ(seen[seen.size() - 2].prompt, " Введите максимальную степень полинома ");
@@ -259,7 +263,8 @@ TEST_F(Commands, ChangeFormulaWithThreePoints) {
     EXPECT_EQ(Shared.FormulaKind, 5);  // the fit on display keeps its formula
     EXPECT_TRUE(results().List1->isVisible());
     driver.Type("1");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
     ASSERT_TRUE(WaitUntil([&] { return results().Command1->isVisible(); }));
     EXPECT_EQ(Shared.FormulaKind, 1);
     EXPECT_EQ(results().windowTitle().toStdString(), "Результаты расчета");
@@ -273,7 +278,8 @@ TEST_F(Commands, RefusedDegreeKeepsTheFitOnDisplay) {
     EXPECT_EQ(results().List1->height(), 180);
     driver.Type("0");
     QListWidget* list = results().List1;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
     ASSERT_TRUE(WaitUntil([&] { return results().Command1->isVisible(); }));
     EXPECT_EQ(Shared.FormulaKind, 10);
     EXPECT_EQ(Visible(), All());
@@ -293,7 +299,9 @@ TEST_F(Commands, InterpolationInsideTheRange) {
     EXPECT_EQ(line->text, "Y(2.5) =  6.5");  // 2 * 2.5 + 1.5
     EXPECT_EQ(line->y1, 400);
     auto lines = OfKind(Drawn(), SurfaceOp::Line);
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }), 2);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }),
+              2);
     EXPECT_FALSE(FindTextContaining(Drawn(), "ВНИМАНИЕ!"));
     EXPECT_EQ(counting.beeps, 0);
     Press(results().Command5);
@@ -309,7 +317,9 @@ TEST_F(Commands, InterpolationAtTheEndsAndOutside) {
         Press(results().Command5);
         EXPECT_FALSE(FindTextContaining(Drawn(), "ВНИМАНИЕ!"));
         auto lines = OfKind(Drawn(), SurfaceOp::Line);
-        EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }), 0);
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }),
+                  0);
         Press(results().Command5);
     }
     EXPECT_EQ(counting.beeps, 0);
@@ -317,7 +327,9 @@ TEST_F(Commands, InterpolationAtTheEndsAndOutside) {
     Press(results().Command5);
     EXPECT_EQ(counting.beeps, 1);
     auto lines = OfKind(Drawn(), SurfaceOp::Line);
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }), 0);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const SurfaceOp& l) { return l.style == LineStyle::Dotted; }),
+              0);
     auto warning = FindText(Drawn(), "ВНИМАНИЕ! ВЫ ВЫШЛИ ЗА ПРЕДЕЛЫ СВОЕГО ЗАДАНИЯ X.");
     ASSERT_TRUE(warning);
     EXPECT_EQ(warning->y1, 450);

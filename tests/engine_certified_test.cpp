@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "EngineCodes.h"
+#include "FormulaKinds.h"
 #include "PointSetup.h"
 #include "SharedState.h"
 
@@ -56,14 +57,16 @@ Certified Load(const std::filesystem::path& file) {
 
 double LogRelativeError(double estimate, double certified) {
     if (estimate == certified) return 15;
-    double error = certified == 0 ? std::fabs(estimate) : std::fabs(estimate - certified) / std::fabs(certified);
+    double error = certified == 0 ? std::fabs(estimate)
+                                  : std::fabs(estimate - certified) / std::fabs(certified);
     return std::min(15.0, -std::log10(error));
 }
 
 // Digits this method attains on each set (the smallest over its coefficients), less
 // half a digit of margin for other compilers' libm.
 const std::map<std::string, double> DigitFloor = {
-    {"NoInt1", 14.0}, {"NoInt2", 14.5}, {"Norris", 11.5}, {"Pontius", 11.0}, {"Wampler1", 7.0}, {"Wampler2", 9.0},
+    {"NoInt1", 14.0},  {"NoInt2", 14.5},  {"Norris", 11.5},
+    {"Pontius", 11.0}, {"Wampler1", 7.0}, {"Wampler2", 9.0},
 };
 
 TEST(CertifiedData, EverySetFitsToItsDigitFloor) {
@@ -76,11 +79,13 @@ TEST(CertifiedData, EverySetFitsToItsDigitFloor) {
         ASSERT_GE(c.points.size(), 3u) << name;
         ASSERT_LE(c.points.size(), 40u) << name;
         UsePoints(c.points);
-        ChooseKind(c.intercept ? KindPolynomial : KindPolynomialNoFree, static_cast<std::int16_t>(c.degree));
+        ChooseKind(c.intercept ? KindPolynomial : KindPolynomialNoFree,
+                   static_cast<std::int16_t>(c.degree));
         ASSERT_EQ(RunGuardedComputation(), FailNone) << name;
         double digits = 15;
         for (std::size_t k = 0; k < c.coefficients.size(); ++k)
-            digits = std::min(digits, LogRelativeError(Shared.FitMatrix[0][k + 1], c.coefficients[k]));
+            digits =
+                std::min(digits, LogRelativeError(Shared.FitMatrix[0][k + 1], c.coefficients[k]));
         std::printf("%-10s %5.1f digits\n", name.c_str(), digits);
         ASSERT_TRUE(DigitFloor.count(name)) << name << " has no floor yet: " << digits;
         EXPECT_GE(digits, DigitFloor.at(name)) << name;

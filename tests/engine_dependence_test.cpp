@@ -7,6 +7,7 @@
 
 #include "EngineCodes.h"
 #include "Fit.h"
+#include "FormulaKinds.h"
 #include "PointSetup.h"
 #include "SharedState.h"
 
@@ -32,9 +33,7 @@ std::vector<double> Fitted(const ScaledCase& c) {
     return {Shared.CoefA, Shared.CoefB};
 }
 
-void PrintTo(const ScaledCase& c, std::ostream* out) {
-    *out << c.name;
-}
+void PrintTo(const ScaledCase& c, std::ostream* out) { *out << c.name; }
 
 class UnitOfX : public testing::TestWithParam<ScaledCase> {};
 
@@ -167,9 +166,7 @@ struct DependentCase {
     std::function<double(int i)> x;  // X of point i (Y is i, any values would do)
 };
 
-void PrintTo(const DependentCase& c, std::ostream* out) {
-    *out << c.name;
-}
+void PrintTo(const DependentCase& c, std::ostream* out) { *out << c.name; }
 
 class Dependent : public testing::TestWithParam<DependentCase> {};
 

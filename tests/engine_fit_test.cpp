@@ -8,12 +8,14 @@
 #include "EngineCodes.h"
 #include "Evaluate.h"
 #include "Fit.h"
+#include "FormulaKinds.h"
 #include "PointSetup.h"
 #include "SharedState.h"
 
 namespace {
 
-std::vector<std::pair<double, double>> Sample(const std::vector<double>& xs, const std::function<double(double)>& f) {
+std::vector<std::pair<double, double>> Sample(const std::vector<double>& xs,
+                                              const std::function<double(double)>& f) {
     std::vector<std::pair<double, double>> points;
     for (double x : xs) points.emplace_back(x, f(x));
     return points;
@@ -51,20 +53,38 @@ INSTANTIATE_TEST_SUITE_P(
         ExactCase{"PowerX", KindPowerX, [](double x) { return 2 * std::pow(x, 1.5); }, 1.5, 2, 0},
         ExactCase{"PowerA", KindPowerA, [](double x) { return 2 * std::pow(3, x); }, 3, 2, 0},
         ExactCase{"Hyperbolic", KindHyperbolic, [](double x) { return 3 / x + 1; }, 3, 1, 0},
-        ExactCase{"ReciprocalLinear", KindReciprocalLinear, [](double x) { return 1 / (2 * x + 1); }, 2, 1, 0},
+        ExactCase{"ReciprocalLinear", KindReciprocalLinear,
+                  [](double x) { return 1 / (2 * x + 1); }, 2, 1, 0},
         ExactCase{"Rational", KindRational, [](double x) { return x / (2 * x + 3); }, 2, 3, 0},
-        ExactCase{"Logarithmic", KindLogarithmic, [](double x) { return 2 * std::log(x) + 1; }, 2, 1, 0},
-        ExactCase{"ExpShifted", KindExpShifted, [](double x) { return 0.5 * std::exp(x) + 2; }, 0.5, 2, 0},
-        ExactCase{"Exponential", KindExponential, [](double x) { return 2 * std::exp(0.5 * x); }, 2, 0.5, 0},
+        ExactCase{"Logarithmic", KindLogarithmic, [](double x) { return 2 * std::log(x) + 1; }, 2,
+                  1, 0},
+        ExactCase{"ExpShifted", KindExpShifted, [](double x) { return 0.5 * std::exp(x) + 2; }, 0.5,
+                  2, 0},
+        ExactCase{"Exponential", KindExponential, [](double x) { return 2 * std::exp(0.5 * x); }, 2,
+                  0.5, 0},
         ExactCase{"LogQuadratic", KindLogQuadratic,
-                  [](double x) { double l = std::log(x); return 1.5 * l * l - 2 * l + 3; }, 1.5, -2, 3},
-        ExactCase{"ExpQuadratic", KindExpQuadratic, [](double x) { return 2 * std::exp(0.3 * x - 0.1 * x * x); },
-                  2, 0.3, -0.1},
+                  [](double x) {
+                      double l = std::log(x);
+                      return 1.5 * l * l - 2 * l + 3;
+                  },
+                  1.5, -2, 3},
+        ExactCase{"ExpQuadratic", KindExpQuadratic,
+                  [](double x) { return 2 * std::exp(0.3 * x - 0.1 * x * x); }, 2, 0.3, -0.1},
         ExactCase{"Sine", KindSine, [](double x) { return 2 * std::sin(x + 0.5) + 1; }, 2, 0.5, 1},
-        ExactCase{"SineSignGoesToA", KindSine, [](double x) { return -2 * std::sin(x); }, -2, 0, 0,
+        ExactCase{"SineSignGoesToA",
+                  KindSine,
+                  [](double x) { return -2 * std::sin(x); },
+                  -2,
+                  0,
+                  0,
                   {0.3, 1, 1.7, 2.2, 4, 5.5}},
-        ExactCase{"ExpShiftedFarLeftPointContributesZero", KindExpShifted,
-                  [](double x) { return x < -1419 ? 1.0 : 2 * std::exp(x) + 1; }, 2, 1, 0, {-1500, 0, 1, 2}}),
+        ExactCase{"ExpShiftedFarLeftPointContributesZero",
+                  KindExpShifted,
+                  [](double x) { return x < -1419 ? 1.0 : 2 * std::exp(x) + 1; },
+                  2,
+                  1,
+                  0,
+                  {-1500, 0, 1, 2}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Polynomials, CoefficientsSitInRowZeroInColumnOrder) {
@@ -115,7 +135,8 @@ TEST(Polynomials, HighDegreesComeBackOnTheUnitInterval) {
         ChooseKind(KindPolynomial, static_cast<std::int16_t>(degree));
         ASSERT_EQ(RunGuardedComputation(), FailNone) << "degree " << degree;
         for (int k = 0; k <= degree; ++k)
-            EXPECT_NEAR(Shared.FitMatrix[0][k + 1], coefficient(k), 1e-6 * std::fabs(coefficient(k)))
+            EXPECT_NEAR(Shared.FitMatrix[0][k + 1], coefficient(k),
+                        1e-6 * std::fabs(coefficient(k)))
                 << "degree " << degree << ", A[" << k << "]";
     }
 }
@@ -155,18 +176,44 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"ReciprocalAtYZero", KindReciprocalLinear, 0, WithYZero, FailDivision},
         FailureCase{"RationalAtYZero", KindRational, 0, WithYZero, FailDivision},
         // A divisor of exactly 1e-308 passes the build; its square then overflows the sums.
-        FailureCase{"HyperbolicAtTinyMagnitudePasses", KindHyperbolic, 0, {{1e-308, 1}, {1, 2}, {2, 3}}, FailOverflow},
-        FailureCase{"ExpShiftedBeyond709", KindExpShifted, 0, {{1, 1}, {2, 2}, {710, 3}}, FailOverflow},
-        FailureCase{"PowerOfXOverflows", KindPolynomial, 2, {{1, 1}, {2, 2}, {3, 3}, {1e200, 4}}, FailOverflow},
-        FailureCase{"NormalEquationsOverflow", KindHyperbolic, 0, {{1e-200, 1}, {1, 2}, {2, 3}}, FailOverflow},
-        FailureCase{"BackTransformOverflows", KindExponential, 0, {{1, 1.7e308}, {2, 1.7e308}, {3, 1.7e308}},
+        FailureCase{"HyperbolicAtTinyMagnitudePasses",
+                    KindHyperbolic,
+                    0,
+                    {{1e-308, 1}, {1, 2}, {2, 3}},
                     FailOverflow},
-        FailureCase{"NegativePowerBeyondDouble", KindPolynomial, 3, {{-1e110, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}},
+        FailureCase{
+            "ExpShiftedBeyond709", KindExpShifted, 0, {{1, 1}, {2, 2}, {710, 3}}, FailOverflow},
+        FailureCase{"PowerOfXOverflows",
+                    KindPolynomial,
+                    2,
+                    {{1, 1}, {2, 2}, {3, 3}, {1e200, 4}},
                     FailOverflow},
-        FailureCase{"QuotientBeyondDouble", KindRational, 0, {{1e300, 1e-10}, {1, 2}, {2, 3}}, FailOverflow},
+        FailureCase{"NormalEquationsOverflow",
+                    KindHyperbolic,
+                    0,
+                    {{1e-200, 1}, {1, 2}, {2, 3}},
+                    FailOverflow},
+        FailureCase{"BackTransformOverflows",
+                    KindExponential,
+                    0,
+                    {{1, 1.7e308}, {2, 1.7e308}, {3, 1.7e308}},
+                    FailOverflow},
+        FailureCase{"NegativePowerBeyondDouble",
+                    KindPolynomial,
+                    3,
+                    {{-1e110, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}},
+                    FailOverflow},
+        FailureCase{"QuotientBeyondDouble",
+                    KindRational,
+                    0,
+                    {{1e300, 1e-10}, {1, 2}, {2, 3}},
+                    FailOverflow},
         FailureCase{"AllXEqual", KindPolynomial, 1, {{2, 1}, {2, 2}, {2, 3}}, FailDivision},
         FailureCase{"LogarithmicOneX", KindLogarithmic, 0, {{2, 1}, {2, 2}, {2, 3}}, FailDivision},
-        FailureCase{"FewerDistinctXThanUnknowns", KindPolynomial, 3, {{1, 1}, {1, 2}, {2, 3}, {2, 4}, {2, 5}},
+        FailureCase{"FewerDistinctXThanUnknowns",
+                    KindPolynomial,
+                    3,
+                    {{1, 1}, {1, 2}, {2, 3}, {2, 4}, {2, 5}},
                     FailDivision}),
     [](const auto& info) { return info.param.name; });
 

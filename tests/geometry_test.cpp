@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, AxisScale,
                                          ScaleCase{"YFrom12To47", 12, 47, 10, 50, 5, 8, 0},
                                          ScaleCase{"EqualPositive", 4, 4, 2, 6, 0.5, 8, 1},
                                          ScaleCase{"EqualZero", 0, 0, -1, 1, 0.5, 4, 1},
-                                         ScaleCase{"EqualNegativeKeptInOrder", -4, -4, -6, -2, 0.5, 8, 1}),
+                                         ScaleCase{"EqualNegativeKeptInOrder", -4, -4, -6, -2, 0.5,
+                                                   8, 1}),
                          [](const auto& info) { return info.param.name; });
 
 TEST(AxisScale, EqualEndsAreWidenedInPlace) {
@@ -61,9 +62,9 @@ TEST(LabelText, WritesDigitByDigit) {
         const char* text;
         std::int16_t width;
     };
-    const Case cases[] = {{2.5, 1, "2.5", 3}, {10, 0, "10.", 2},    {0, 0, "0.", 1},
-                          {-0.25, 2, "-.25", 4}, {0.25, 2, ".25", 3}, {-0.5, 1, "-.5", 3},
-                          {5, 0, "5.", 1},     {1234.5, 1, "1234.5", 6}, {0.05, 2, ".05", 3}};
+    const Case cases[] = {{2.5, 1, "2.5", 3},    {10, 0, "10.", 2},        {0, 0, "0.", 1},
+                          {-0.25, 2, "-.25", 4}, {0.25, 2, ".25", 3},      {-0.5, 1, "-.5", 3},
+                          {5, 0, "5.", 1},       {1234.5, 1, "1234.5", 6}, {0.05, 2, ".05", 3}};
     for (const auto& c : cases) {
         std::string text;
         EXPECT_EQ(LabelText(c.value, c.decimals, text), c.width) << c.text;
@@ -124,12 +125,14 @@ TEST(PlotFrame, TickLabelsStandLeftOfAndBelowTheAxes) {
     UsePoints(std::vector<std::pair<double, double>>{{0.3, 12}, {4, 30}, {7.9, 47}});
     PlotFrame f = ComputePlotFrame();
     std::vector<std::tuple<std::string, std::int16_t, std::int16_t>> labels;
-    PlaceTickLabels(f, [&] { labels.emplace_back(Shared.LabelString, Shared.LabelX, Shared.LabelYUp); });
+    PlaceTickLabels(
+        f, [&] { labels.emplace_back(Shared.LabelString, Shared.LabelX, Shared.LabelYUp); });
     ASSERT_EQ(labels.size(), 9u + 9u);
     // Y label "10." (width 2) ends 6 pixels left of the axis at x 36: 36 - 6 - 14 = 16.
     EXPECT_EQ(labels[0], std::make_tuple(std::string("10."), std::int16_t(16), std::int16_t(40)));
     // X label "0." (width 1) centred under x 36, its top 5 pixels below the axis.
-    EXPECT_EQ(labels[9], std::make_tuple(std::string("0."), std::int16_t(33), std::int16_t(33 + 4 - 9)));
+    EXPECT_EQ(labels[9],
+              std::make_tuple(std::string("0."), std::int16_t(33), std::int16_t(33 + 4 - 9)));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "DrawingMatchers.h"
 #include "EngineCodes.h"
 #include "ErrorReport.h"
+#include "FormulaKinds.h"
 #include "Graph.h"
 #include "NumberFormat.h"
 #include "PlotGeometry.h"
@@ -73,19 +74,29 @@ TEST_F(Drawing, TableHeadersNumbersAndValues) {
         Color color;
     };
     const Expected expected[] = {
-        {"N", 651, 22, 0x8000},          {"  X(исх.)", 670, 22, 0x8000}, {"  Y(исх.)", 754, 22, 0x8000},
-        {" Y(расч.)", 838, 22, 0x8000},  {" Отклон.%", 922, 22, 0x8000}, {"1", 651, 38, 0x8000},
-        {"1", 708, 38, 0xFF0000},        {"2.50", 780, 38, 0xFF0000},
-        // Decimals of the computed value follow the typed Y: 2.50 gives 2, 25 gives 2, "25." gives 0.
-        {"   2,46   ", 840, 38, 0x40C0}, {"  24,12   ", 840, 54, 0x40C0}, {"   27,    ", 840, 70, 0x40C0},
+        {"N", 651, 22, 0x8000},
+        {"  X(исх.)", 670, 22, 0x8000},
+        {"  Y(исх.)", 754, 22, 0x8000},
+        {" Y(расч.)", 838, 22, 0x8000},
+        {" Отклон.%", 922, 22, 0x8000},
+        {"1", 651, 38, 0x8000},
+        {"1", 708, 38, 0xFF0000},
+        {"2.50", 780, 38, 0xFF0000},
+        // Decimals of the computed value follow the typed Y: 2.50 gives 2, 25 gives 2, "25." gives
+        // 0.
+        {"   2,46   ", 840, 38, 0x40C0},
+        {"  24,12   ", 840, 54, 0x40C0},
+        {"   27,    ", 840, 70, 0x40C0},
         // 12345,678 has 9 characters: cut to 8, centred in 9, from 922 + (84 - 72) / 2.
-        {"12345,67 ", 928, 38, 0x40C0},  {"-3,500", 922 + (84 - 48) / 2, 54, 0x40C0},
+        {"12345,67 ", 928, 38, 0x40C0},
+        {"-3,500", 922 + (84 - 48) / 2, 54, 0x40C0},
     };
     for (const auto& e : expected) {
         auto found = std::find_if(ops.begin(), ops.end(), [&](const SurfaceOp& op) {
             return op.kind == SurfaceOp::Text && op.text == e.text && op.x1 == e.x && op.y1 == e.y;
         });
-        ASSERT_NE(found, ops.end()) << e.text << " at " << e.x << "," << e.y << "\n" << Describe(OfKind(ops, SurfaceOp::Text));
+        ASSERT_NE(found, ops.end()) << e.text << " at " << e.x << "," << e.y << "\n"
+                                    << Describe(OfKind(ops, SurfaceOp::Text));
         EXPECT_EQ(found->color, e.color) << e.text;
         EXPECT_TRUE(found->bold) << e.text;
     }
@@ -210,7 +221,8 @@ TEST_F(Drawing, PrintedCoefficientsKeepTheSheetColour) {
 }
 
 // The road of a fit: points, formula, guarded computation.
-void Fit(const std::vector<std::pair<double, double>>& points, std::uint8_t kind, std::int16_t degree = 0) {
+void Fit(const std::vector<std::pair<double, double>>& points, std::uint8_t kind,
+         std::int16_t degree = 0) {
     UsePoints(points);
     ChooseKind(kind, degree);
     ASSERT_EQ(RunGuardedComputation(), FailNone);
@@ -220,7 +232,7 @@ TEST_F(Drawing, GraphFrameWithAxesAtTheLowEnds) {
     Fit({{1, 2.7}, {2, 4.4}, {3, 7.6}, {4, 12.1}, {5, 20.3}}, KindExponential);
     ShowResults(surface);
     const auto& ops = surface.Ops();
-    const double ax = ToPixelX(1);                 // xLow 1 > 0: the Y axis at xLow
+    const double ax = ToPixelX(1);                    // xLow 1 > 0: the Y axis at xLow
     const double ay = GraphBandHeight - ToPixelY(0);  // Y 0..25: the X axis at yLow
     auto y = FindText(ops, "Y");
     ASSERT_TRUE(y);
@@ -245,7 +257,8 @@ TEST_F(Drawing, GraphFrameWithAxesAtTheLowEnds) {
     EXPECT_EQ(correlation->y1, ay + 24 + surface.TextLineHeight() + 10);
     // The curve: thick red segments between stored samples.
     auto lines = OfKind(ops, SurfaceOp::Line);
-    const auto thick = std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& l) { return l.width == 3; });
+    const auto thick =
+        std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& l) { return l.width == 3; });
     EXPECT_EQ(thick, Shared.CurvePointCount - 1);
     for (const auto& l : lines)
         if (l.width == 3) {

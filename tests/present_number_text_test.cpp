@@ -43,7 +43,8 @@ TEST_F(FixedText, ExponentFormFitsTheField) {
     for (double v : {1e16, -1e16, 9.99999999e99, 1.7976931348623157e308, -1.7976931348623157e308}) {
         for (int width : {7, 9, 10, 12, 15}) {
             std::string text = FormatFixed(v, static_cast<std::int16_t>(width), 4);
-            EXPECT_LE(text.size(), static_cast<std::size_t>(width)) << v << " " << width << " " << text;
+            EXPECT_LE(text.size(), static_cast<std::size_t>(width))
+                << v << " " << width << " " << text;
             EXPECT_NE(text.find('E'), std::string::npos) << text;
         }
     }

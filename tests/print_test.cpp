@@ -81,7 +81,8 @@ TEST_F(Printing, CommandLeavesTheScreenTableForPicking) {
 }
 
 TEST_F(Printing, WithoutAPrinterTheUserIsTold) {
-    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a default printer is defined here";
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a default printer is defined here";
     DialogDriver answers;
     answers.Ok();
     const auto before = Form3().DrawingImage().OpsSinceClear().size();

@@ -30,16 +30,22 @@ std::mt19937& Random() {
 int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(Random()); }
 
 std::string RandomText() {
-    static const char* const texts[] = {"", "0", "1", "2,5", "-3", "1e3", "abc", "  7", "1,2,3", "0.001", "40",
-                                        "1e999", "5", "19", "20", "-1", ",5", "3.14159", "100000"};
-    if (Below(4) == 0) return std::to_string(Below(200) - 50) + (Below(2) ? "," + std::to_string(Below(100)) : "");
+    static const char* const texts[] = {"",    "0",     "1",     "2,5",     "-3",    "1e3", "abc",
+                                        "  7", "1,2,3", "0.001", "40",      "1e999", "5",   "19",
+                                        "20",  "-1",    ",5",    "3.14159", "100000"};
+    if (Below(4) == 0)
+        return std::to_string(Below(200) - 50) + (Below(2) ? "," + std::to_string(Below(100)) : "");
     return texts[Below(static_cast<int>(std::size(texts)))];
 }
 
 class RandomDialogs : public Dialogs {
 public:
-    std::string InputBox(const std::string&, const std::string&, double, double) override { return RandomText(); }
-    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return Below(5) != 0; }
+    std::string InputBox(const std::string&, const std::string&, double, double) override {
+        return RandomText();
+    }
+    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override {
+        return Below(5) != 0;
+    }
     void Inform(const std::string&, const std::string&, MessageIcon) override {}
     void Beep() override {}
 };
@@ -69,7 +75,8 @@ protected:
             const int n = 3 + Below(38);
             Shared.PointCount = static_cast<std::int16_t>(n);
             for (int i = 1; i <= n; ++i) {
-                Shared.PointXText[i] = NormalizeNumberText(std::to_string(1 + Below(50)) + "," + std::to_string(Below(10)));
+                Shared.PointXText[i] = NormalizeNumberText(std::to_string(1 + Below(50)) + "," +
+                                                           std::to_string(Below(10)));
                 Shared.PointX[i] = NumberValue(Shared.PointXText[i]);
                 Shared.PointYText[i] = std::to_string(1 + Below(100));
                 Shared.PointY[i] = NumberValue(Shared.PointYText[i]);
@@ -92,7 +99,8 @@ protected:
                 break;
             case 1: {  // near a point of the graph
                 const int i = 1 + Below(Shared.PointCount);
-                at = QPoint(Shared.PointPixelX[i] + Below(13) - 6, Shared.PointPixelY[i] + Below(13) - 6);
+                at = QPoint(Shared.PointPixelX[i] + Below(13) - 6,
+                            Shared.PointPixelY[i] + Below(13) - 6);
                 break;
             }
             default:
@@ -100,7 +108,8 @@ protected:
         }
         QWidget* target = w.childAt(at);
         if (target && target != w.Text1) return;  // buttons are pressed by their own event
-        Note("click " + std::to_string(at.x()) + "," + std::to_string(at.y()) + (button == Qt::RightButton ? " right" : ""));
+        Note("click " + std::to_string(at.x()) + "," + std::to_string(at.y()) +
+             (button == Qt::RightButton ? " right" : ""));
         QTest::mouseClick(&w, button, {}, at);
     }
 
@@ -121,14 +130,23 @@ protected:
         } else if (choice < 7 && w.List1->isVisible() && w.List1->count() > 0) {
             QListWidgetItem* item = w.List1->item(Below(w.List1->count()));
             Note("formula " + item->text().toStdString());
-            QTest::mouseClick(w.List1->viewport(), Qt::LeftButton, {}, w.List1->visualItemRect(item).center());
+            QTest::mouseClick(w.List1->viewport(), Qt::LeftButton, {},
+                              w.List1->visualItemRect(item).center());
         } else if (choice < 9 && w.Text1->isVisible()) {
             Note("editor");
             switch (Below(4)) {
-                case 0: QTest::keyClicks(w.Text1, QString::fromStdString(RandomText())); break;
-                case 1: QTest::keyClick(w.Text1, Qt::Key_Return); break;
-                case 2: QTest::mouseDClick(w.Text1, Qt::LeftButton); break;
-                default: QTest::mouseClick(w.Text1, Qt::LeftButton); break;
+                case 0:
+                    QTest::keyClicks(w.Text1, QString::fromStdString(RandomText()));
+                    break;
+                case 1:
+                    QTest::keyClick(w.Text1, Qt::Key_Return);
+                    break;
+                case 2:
+                    QTest::mouseDClick(w.Text1, Qt::LeftButton);
+                    break;
+                default:
+                    QTest::mouseClick(w.Text1, Qt::LeftButton);
+                    break;
             }
         } else if (Form4Loaded() && Below(10) == 0) {
             Note("close question");
@@ -142,11 +160,14 @@ protected:
     // The state the visible buttons stand for, or a failure message.
     std::string CheckInvariants() {
         const auto& s = Shared;
-        if (s.PointCount < 3 || s.PointCount > 40) return "point count " + std::to_string(s.PointCount);
+        if (s.PointCount < 3 || s.PointCount > 40)
+            return "point count " + std::to_string(s.PointCount);
         for (int i = 1; i <= s.PointCount; ++i) {
-            if (s.PointX[i] != NumberValue(s.PointXText[i]) || s.PointY[i] != NumberValue(s.PointYText[i]))
+            if (s.PointX[i] != NumberValue(s.PointXText[i]) ||
+                s.PointY[i] != NumberValue(s.PointYText[i]))
                 return "pair " + std::to_string(i) + " text and value differ";
-            if (!s.CorrectPickMode && i > 1 && s.PointX[i] < s.PointX[i - 1]) return "pairs not sorted by X";
+            if (!s.CorrectPickMode && i > 1 && s.PointX[i] < s.PointX[i - 1])
+                return "pairs not sorted by X";
         }
         ResultsWindow& w = Form3();
         std::set<int> visible;
@@ -157,7 +178,9 @@ protected:
         const std::set<int> none, pick{1}, interpolating{5};
         if (visible == none || visible == pick || visible == interpolating) return {};
         // Results (after a failed fit without 5 and 6): 1, 2 and 7 always there.
-        if (visible.count(1) && visible.count(2) && visible.count(7) && visible.count(5) == visible.count(6)) return {};
+        if (visible.count(1) && visible.count(2) && visible.count(7) &&
+            visible.count(5) == visible.count(6))
+            return {};
         std::string names;
         for (int k : visible) names += " Command" + std::to_string(k);
         return "no state shows" + names;

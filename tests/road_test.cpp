@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-#include <cmath>
 #include <QTest>
+#include <cmath>
 
 #include "DialogDriver.h"
 #include "DrawingMatchers.h"
 #include "FormulaWindow.h"
-#include "RoadFixture.h"
 #include "ResultsWindow.h"
+#include "RoadFixture.h"
 #include "SharedState.h"
 #include "TitleWindow.h"
 
@@ -30,7 +30,8 @@ TEST_F(Road, TitleWindowFillsTheScreenAndRefusalEnds) {
     // Title block 5500 twips wide centred on the window, purpose block below it.
     EXPECT_EQ(title.Label1->geometry(), QRect(457, 48, 367, 120));
     EXPECT_EQ(title.Label3->y(), 3020 / 15);
-    EXPECT_NEAR(title.Label4->x(), title.Label1->geometry().right() + 1, 1);  // bars at the blocks' edges
+    EXPECT_NEAR(title.Label4->x(), title.Label1->geometry().right() + 1,
+                1);  // bars at the blocks' edges
     EXPECT_NEAR(title.Label5->y(), title.Label1->geometry().bottom() + 1, 1);
     EXPECT_EQ(title.Command1->x(), 306);
     EXPECT_EQ(title.Command2->x(), 797);
@@ -46,7 +47,14 @@ TEST_F(Road, TitleWindowFillsTheScreenAndRefusalEnds) {
 }
 
 TEST_F(Road, CountsOutsideThreeToFortyAreRefused) {
-    driver.Type("2").Answer(true).Type("41").Answer(true).Type("70000").Answer(true).Cancel().Answer(false);
+    driver.Type("2")
+        .Answer(true)
+        .Type("41")
+        .Answer(true)
+        .Type("70000")
+        .Answer(true)
+        .Cancel()
+        .Answer(false);
     PressReady();
     ASSERT_TRUE(driver.Done());
     const auto& seen = driver.SeenBoxes();
@@ -91,7 +99,8 @@ TEST_F(Road, EntryListShowsThePairsAsTyped) {
     std::vector<std::string> during;
     auto readList = [&] {
         during.clear();
-        for (int i = 0; i < Form2().List1->count(); ++i) during.push_back(Form2().List1->item(i)->text().toStdString());
+        for (int i = 0; i < Form2().List1->count(); ++i)
+            during.push_back(Form2().List1->item(i)->text().toStdString());
     };
     driver.Type("10").Inspect([&] { EXPECT_EQ(Form2().List1->height(), 11 * 195 / 15); });
     for (int i = 1; i <= 10; ++i) {
@@ -158,8 +167,9 @@ TEST_F(Road, TooManyUnknownsAsksWhetherToGoOn) {
     driver.Type("4").Answer(true);  // kind 1, degree 4: five unknowns for five points
     ClickFormula(1);
     ASSERT_TRUE(ListRefilled(13));
-    EXPECT_EQ(driver.SeenBoxes().back().prompt,
-              "ЧИСЛО НЕИЗВЕСТНЫХ НЕ ДОЛЖНО БЫТЬ БОЛЬШЕ ЧИСЛА УРАВНЕНИЙ !!!\n       ПРОДОЛЖАЕТЕ РАБОТУ?");
+    EXPECT_EQ(
+        driver.SeenBoxes().back().prompt,
+        "ЧИСЛО НЕИЗВЕСТНЫХ НЕ ДОЛЖНО БЫТЬ БОЛЬШЕ ЧИСЛА УРАВНЕНИЙ !!!\n       ПРОДОЛЖАЕТЕ РАБОТУ?");
     EXPECT_EQ(driver.SeenBoxes().back().title, "Внимание !");
     EXPECT_TRUE(Form2().Label4->isVisible());
     EXPECT_EQ(Shared.FitUnknownCount, 0);
@@ -176,9 +186,11 @@ TEST_F(Road, MoreThanTwentyUnknownsAreRefused) {
     // 40 points spread over -1..1, where a polynomial of degree 20 is still well
     // enough determined to be fitted.
     TypedPairs pairs;
-    for (int i = 0; i < 40; ++i) pairs.emplace_back(std::to_string((2 * i - 39) / 40.0), std::to_string(i % 7));
+    for (int i = 0; i < 40; ++i)
+        pairs.emplace_back(std::to_string((2 * i - 39) / 40.0), std::to_string(i % 7));
     Enter(pairs);
-    driver.Type("20").Answer(true);  // 21 unknowns: fewer than 40 points, more than the solver holds
+    driver.Type("20").Answer(
+        true);  // 21 unknowns: fewer than 40 points, more than the solver holds
     ClickFormula(1);
     ASSERT_TRUE(ListRefilled(13));
     EXPECT_EQ(driver.SeenBoxes().back().kind, "message");

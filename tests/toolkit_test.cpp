@@ -88,7 +88,8 @@ TEST(Fonts, FixedPitchCellIsEightPixelsWideWithCyrillic) {
         EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("СРЕДНЕСТАТИСТИЧЕСКОЕ")), 20 * 8);
     }
     EXPECT_EQ(MakeFont(FontSpec{Face::Courier, 9.75}).family(), QStringLiteral("Liberation Mono"));
-    EXPECT_EQ(QFontInfo(MakeFont(FontSpec{Face::Courier, 9.75})).family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(QFontInfo(MakeFont(FontSpec{Face::Courier, 9.75})).family(),
+              QStringLiteral("Liberation Mono"));
 }
 
 TEST(StandardNumberText, BlankOrMinusPointAndFifteenDigits) {
@@ -109,18 +110,24 @@ TEST(Gradient, FourCornersAndTheCentre) {
     QImage image(201, 101, QImage::Format_RGB32);
     image.fill(Qt::black);
     const std::uint16_t full = 0xFF00;
-    const std::vector<GradientVertex> corners = {
-        {0, 0, 0, full, 0, 0}, {201, 0, 0, 0, full, 0}, {201, 101, full, 0, 0, 0}, {0, 101, 0, full, full, 0}};
+    const std::vector<GradientVertex> corners = {{0, 0, 0, full, 0, 0},
+                                                 {201, 0, 0, 0, full, 0},
+                                                 {201, 101, full, 0, 0, 0},
+                                                 {0, 101, 0, full, full, 0}};
     ASSERT_TRUE(GradientFill(image, corners, {{0, 1, 2}, {0, 2, 3}}));
     auto near = [](QColor c, int r, int g, int b) {
-        return std::abs(c.red() - r) <= 4 && std::abs(c.green() - g) <= 4 && std::abs(c.blue() - b) <= 4;
+        return std::abs(c.red() - r) <= 4 && std::abs(c.green() - g) <= 4 &&
+               std::abs(c.blue() - b) <= 4;
     };
-    EXPECT_TRUE(near(image.pixelColor(0, 0), 0, 255, 0)) << image.pixelColor(0, 0).name().toStdString();
-    EXPECT_TRUE(near(image.pixelColor(200, 0), 0, 0, 255)) << image.pixelColor(200, 0).name().toStdString();
+    EXPECT_TRUE(near(image.pixelColor(0, 0), 0, 255, 0))
+        << image.pixelColor(0, 0).name().toStdString();
+    EXPECT_TRUE(near(image.pixelColor(200, 0), 0, 0, 255))
+        << image.pixelColor(200, 0).name().toStdString();
     EXPECT_TRUE(near(image.pixelColor(200, 100), 255, 0, 0));
     EXPECT_TRUE(near(image.pixelColor(0, 100), 0, 255, 255));
     // The centre lies on the shared diagonal: half of green (vertex 0) and half of red (vertex 2).
-    EXPECT_TRUE(near(image.pixelColor(100, 50), 127, 127, 0)) << image.pixelColor(100, 50).name().toStdString();
+    EXPECT_TRUE(near(image.pixelColor(100, 50), 127, 127, 0))
+        << image.pixelColor(100, 50).name().toStdString();
     EXPECT_FALSE(GradientFill(image, corners, {{0, 1, 7}}));
 }
 

@@ -1,8 +1,8 @@
 #include "Controls.h"
 
 #include <QFontMetrics>
-#include <QStyledItemDelegate>
 #include <QStringList>
+#include <QStyledItemDelegate>
 
 #include "PainterSurface.h"
 
@@ -57,7 +57,8 @@ CaptionButton* MakeButton(QWidget* parent, const std::string& caption, const Fon
 }
 
 QLabel* MakeLabel(QWidget* parent, const std::string& caption, const FontSpec& font,
-                  std::optional<Color> background, std::optional<Color> text, Qt::Alignment alignment) {
+                  std::optional<Color> background, std::optional<Color> text,
+                  Qt::Alignment alignment) {
     auto* label = new QLabel(parent);
     label->setFont(MakeFont(font));
     label->setAlignment(alignment);
@@ -91,8 +92,9 @@ QListWidget* MakeList(QWidget* parent, const FontSpec& font) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new FontHighRows(PointsToPixels(font.points), list));
-    list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #808080; }"
-                                       "QListWidget::item { padding: 0px; margin: 0px; border: 0px; }"));
+    list->setStyleSheet(
+        QStringLiteral("QListWidget { border: 1px solid #808080; }"
+                       "QListWidget::item { padding: 0px; margin: 0px; border: 0px; }"));
     return list;
 }
 
@@ -108,7 +110,9 @@ QString CaptionText(const std::string& text) {
     return caption;
 }
 
-void SetLabelCaption(QLabel* label, const std::string& caption) { label->setText(CaptionText(caption)); }
+void SetLabelCaption(QLabel* label, const std::string& caption) {
+    label->setText(CaptionText(caption));
+}
 void AddListLine(QListWidget* list, const std::string& line) {
     list->addItem(QString::fromStdString(line));
 }
@@ -119,7 +123,8 @@ void FitCaptionToWidth(QLabel* label) {
     auto widest = [&label](const QFont& f) {
         QFontMetrics metrics(f);
         int most = 0;
-        for (const QString& line : label->text().split(QChar('\n'))) most = std::max(most, metrics.horizontalAdvance(line));
+        for (const QString& line : label->text().split(QChar('\n')))
+            most = std::max(most, metrics.horizontalAdvance(line));
         return most;
     };
     while (font.pixelSize() > 6 && widest(font) > room) font.setPixelSize(font.pixelSize() - 1);

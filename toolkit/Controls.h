@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "Fonts.h"
 #include "Color.h"
+#include "Fonts.h"
 
 // A button that keeps its caption as given and wraps it at blanks to fit its width,
 // as a caption too long for one line is shown.
@@ -33,7 +33,8 @@ private:
 CaptionButton* MakeButton(QWidget* parent, const std::string& caption, const FontSpec& font,
                           std::optional<Color> background = std::nullopt);
 QLabel* MakeLabel(QWidget* parent, const std::string& caption, const FontSpec& font,
-                  std::optional<Color> background = std::nullopt, std::optional<Color> text = std::nullopt,
+                  std::optional<Color> background = std::nullopt,
+                  std::optional<Color> text = std::nullopt,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 QListWidget* MakeList(QWidget* parent, const FontSpec& font);
 QLineEdit* MakeTextBox(QWidget* parent, const FontSpec& font);

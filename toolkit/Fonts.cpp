@@ -6,13 +6,17 @@
 namespace {
 QString FamilyOf(Face face) {
     switch (face) {
-        case Face::Courier: return QStringLiteral("Liberation Mono");
-        case Face::TimesNewRoman: return QStringLiteral("Liberation Serif");
+        case Face::Courier:
+            return QStringLiteral("Liberation Mono");
+        case Face::TimesNewRoman:
+            return QStringLiteral("Liberation Serif");
         // No cursive face ships with the Liberation family; its serif italic stands in.
-        case Face::MonotypeCorsiva: return QStringLiteral("Liberation Serif");
+        case Face::MonotypeCorsiva:
+            return QStringLiteral("Liberation Serif");
         case Face::Arial:
         case Face::MsSansSerif:
-        case Face::MicrosoftSansSerif: return QStringLiteral("Liberation Sans");
+        case Face::MicrosoftSansSerif:
+            return QStringLiteral("Liberation Sans");
     }
     return QStringLiteral("Liberation Sans");
 }

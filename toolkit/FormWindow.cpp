@@ -9,7 +9,9 @@
 #include "Program.h"
 
 FormWindow::FormWindow(WindowUnits units, FontSpec drawingFont)
-    : QWidget(nullptr), units_(units), surface_(drawingFont, units == WindowUnits::Twips ? TwipsPerPixel : 1.0) {
+    : QWidget(nullptr),
+      units_(units),
+      surface_(drawingFont, units == WindowUnits::Twips ? TwipsPerPixel : 1.0) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     QSize screen = ScreenSizePixels();
     surface_.EnsureSize(screen.width(), screen.height());
@@ -19,7 +21,9 @@ FormWindow::FormWindow(WindowUnits units, FontSpec drawingFont)
 
 FormWindow::~FormWindow() = default;
 
-void FormWindow::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+void FormWindow::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
 
 void FormWindow::SetBackColor(Color bgr) {
     backColor_ = bgr;
@@ -34,14 +38,17 @@ void FormWindow::SetBackColor(Color bgr) {
 void FormWindow::PlaceWindow(double left, double top, double width, double height) {
     const double k = 1.0 / UnitsPerPixel();
     setGeometry(static_cast<int>(std::lround(left * k)), static_cast<int>(std::lround(top * k)),
-                static_cast<int>(std::lround(width * k)), static_cast<int>(std::lround(height * k)));
+                static_cast<int>(std::lround(width * k)),
+                static_cast<int>(std::lround(height * k)));
     surface_.SetLogicalWidth(width);
 }
 
-void FormWindow::PlaceControl(QWidget* control, double left, double top, double width, double height) const {
+void FormWindow::PlaceControl(QWidget* control, double left, double top, double width,
+                              double height) const {
     const double k = 1.0 / UnitsPerPixel();
-    control->setGeometry(static_cast<int>(std::lround(left * k)), static_cast<int>(std::lround(top * k)),
-                         static_cast<int>(std::lround(width * k)), static_cast<int>(std::lround(height * k)));
+    control->setGeometry(
+        static_cast<int>(std::lround(left * k)), static_cast<int>(std::lround(top * k)),
+        static_cast<int>(std::lround(width * k)), static_cast<int>(std::lround(height * k)));
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {

@@ -28,8 +28,10 @@ bool GradientFill(QImage& image, const std::vector<GradientVertex>& vertices,
                 // Barycentric weights of the pixel centre; a small tolerance keeps the
                 // shared edge of two triangles free of gaps.
                 const double px = x + 0.5, py = y + 0.5;
-                const double wa = (double(b.x - px) * (c.y - py) - double(c.x - px) * (b.y - py)) / area;
-                const double wb = (double(c.x - px) * (a.y - py) - double(a.x - px) * (c.y - py)) / area;
+                const double wa =
+                    (double(b.x - px) * (c.y - py) - double(c.x - px) * (b.y - py)) / area;
+                const double wb =
+                    (double(c.x - px) * (a.y - py) - double(a.x - px) * (c.y - py)) / area;
                 const double wc = 1 - wa - wb;
                 constexpr double edge = -1e-9;
                 if (wa < edge || wb < edge || wc < edge) continue;

@@ -4,8 +4,12 @@
 
 QColor ToQColor(Color bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
+namespace {
+// Renders one operation; unitsPerPixel converts the surface's units (15 for twips).
+// A cell width above 0 puts every character of a text in its own cell of that many
+// pixels, so a fixed-pitch layout holds on any device whatever its font metrics.
 void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const QFont& bold,
-             double unitsPerPixel, const QColor& background, double cellWidth) {
+             double unitsPerPixel, const QColor& background, double cellWidth = 0) {
     const double k = 1.0 / unitsPerPixel;
     QPen pen(ToQColor(op.color));
     pen.setWidthF(op.width);
@@ -14,7 +18,8 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const
     switch (op.kind) {
         case SurfaceOp::Clear:
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillRect(QRectF(QPointF(0, 0), QSizeF(painter.device()->width(), painter.device()->height())),
+            painter.fillRect(QRectF(QPointF(0, 0),
+                                    QSizeF(painter.device()->width(), painter.device()->height())),
                              background);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
             break;
@@ -27,7 +32,8 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const
             const QPointF origin(op.x1 * k, op.y1 * k + metrics.ascent());
             if (cellWidth > 0) {
                 for (qsizetype i = 0; i < text.size(); ++i)
-                    painter.drawText(origin + QPointF(cellWidth * static_cast<double>(i), 0), QString(text[i]));
+                    painter.drawText(origin + QPointF(cellWidth * static_cast<double>(i), 0),
+                                     QString(text[i]));
             } else {
                 painter.drawText(origin, text);
             }
@@ -38,8 +44,9 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const
             painter.drawLine(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k));
             break;
         case SurfaceOp::Box:
-            painter.fillRect(QRectF(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k)).normalized(),
-                             ToQColor(op.color));
+            painter.fillRect(
+                QRectF(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k)).normalized(),
+                ToQColor(op.color));
             break;
         case SurfaceOp::Circle:
             painter.setPen(pen);
@@ -48,6 +55,8 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const
             break;
     }
 }
+
+}  // namespace
 
 ImageSurface::ImageSurface(FontSpec font, double unitsPerPixel)
     : image_(1, 1, QImage::Format_RGB32), unitsPerPixel_(unitsPerPixel) {
@@ -77,7 +86,8 @@ double ImageSurface::TextLineHeight() const {
 
 double ImageSurface::TextAdvance(std::string_view text) const {
     QFontMetricsF metrics(Bold() ? bold_ : regular_);
-    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) *
+    return metrics.horizontalAdvance(
+               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) *
            unitsPerPixel_;
 }
 
@@ -90,11 +100,13 @@ void ImageSurface::Render(const SurfaceOp& op) {
     PaintOp(painter, op, regular_, bold_, unitsPerPixel_, background_);
 }
 
-void ReplayOps(QPainter& painter, const std::vector<SurfaceOp>& ops, FontSpec font, double cellWidth) {
+void ReplayOps(QPainter& painter, const std::vector<SurfaceOp>& ops, FontSpec font,
+               double cellWidth) {
     font.bold = false;
     QFont regular = MakeFont(font);
     font.bold = true;
     QFont bold = MakeFont(font);
     for (const SurfaceOp& op : ops)
-        if (op.kind != SurfaceOp::Clear) PaintOp(painter, op, regular, bold, 1.0, Qt::white, cellWidth);
+        if (op.kind != SurfaceOp::Clear)
+            PaintOp(painter, op, regular, bold, 1.0, Qt::white, cellWidth);
 }

@@ -12,12 +12,6 @@
 
 QColor ToQColor(Color bgr);
 
-// Renders one operation; unitsPerPixel converts the surface's units (15 for twips).
-// A cell width above 0 puts every character of a text in its own cell of that many
-// pixels, so a fixed-pitch layout holds on any device whatever its font metrics.
-void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const QFont& bold,
-             double unitsPerPixel, const QColor& background, double cellWidth = 0);
-
 // Draws onto an image that keeps its content until cleared: the window shows it on
 // every paint, so what was drawn survives expose and resize.
 class ImageSurface : public Surface {
@@ -52,4 +46,5 @@ private:
 
 // Replays drawn operations onto a painter whose coordinates are the drawing's (a
 // Clear among them is skipped: the target is blank already).
-void ReplayOps(QPainter& painter, const std::vector<SurfaceOp>& ops, FontSpec font, double cellWidth);
+void ReplayOps(QPainter& painter, const std::vector<SurfaceOp>& ops, FontSpec font,
+               double cellWidth);

@@ -5,22 +5,13 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <map>
 
 #include "Units.h"
 
 namespace {
-struct LoadedEntry {
-    QWidget* window;
-    std::function<void()> onUnload;
-};
-std::vector<LoadedEntry>& Entries() {
-    static std::vector<LoadedEntry> entries;
-    return entries;
-}
-std::vector<QWidget*>& Windows() {
-    static std::vector<QWidget*> windows;
-    return windows;
-}
+std::vector<QWidget*> windows;                         // in loading order
+std::map<QWidget*, std::function<void()>> forgetters;  // each accessor's own reset
 std::function<void()>& EndHandler() {
     static std::function<void()> handler = [] { QCoreApplication::exit(0); };
     return handler;
@@ -35,33 +26,29 @@ QSize ScreenSizePixels() {
 double ScreenWidthTwips() { return PixelsToTwips(ScreenSizePixels().width()); }
 double ScreenHeightTwips() { return PixelsToTwips(ScreenSizePixels().height()); }
 
-const std::vector<QWidget*>& LoadedWindows() { return Windows(); }
+const std::vector<QWidget*>& LoadedWindows() { return windows; }
 
 void RegisterLoadedWindow(QWidget* window, std::function<void()> onUnload) {
-    Entries().push_back({window, std::move(onUnload)});
-    Windows().push_back(window);
+    windows.push_back(window);
+    forgetters[window] = std::move(onUnload);
 }
 
 void UnloadWindow(QWidget* window) {
-    auto& entries = Entries();
-    auto it = std::find_if(entries.begin(), entries.end(), [&](const LoadedEntry& e) { return e.window == window; });
-    if (it == entries.end()) return;
-    auto onUnload = std::move(it->onUnload);
-    entries.erase(it);
-    auto& windows = Windows();
-    windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
-    if (onUnload) onUnload();
+    const auto it = std::find(windows.begin(), windows.end(), window);
+    if (it == windows.end()) return;
+    windows.erase(it);
+    if (auto forget = forgetters.extract(window); forget && forget.mapped()) forget.mapped()();
     window->hide();
     window->deleteLater();
 }
 
 void CloseOtherWindows() {
-    while (Windows().size() > 1) UnloadWindow(Windows().front());
+    while (windows.size() > 1) UnloadWindow(windows.front());
 }
 
 void EndProgram() {
     ended = true;
-    while (!Windows().empty()) UnloadWindow(Windows().front());
+    while (!windows.empty()) UnloadWindow(windows.front());
     EndHandler()();
 }
 

@@ -11,9 +11,12 @@
 namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::None: break;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -40,7 +43,8 @@ bool QtDialogs::AskYesNo(const std::string& prompt, const std::string& title, Me
 }
 
 void QtDialogs::Inform(const std::string& prompt, const std::string& title, MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), QString::fromStdString(title), CaptionText(prompt), QMessageBox::Ok);
+    QMessageBox box(ToQtIcon(icon), QString::fromStdString(title), CaptionText(prompt),
+                    QMessageBox::Ok);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
 }

@@ -6,5 +6,7 @@
 
 inline constexpr double TwipsPerPixel = 15;
 
-inline int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+inline int TwipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
 inline double PixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }

@@ -8,8 +8,10 @@ namespace {
 
 // A whole number held in a 16-bit integer, saturating where the value cannot fit.
 std::int16_t ToInt16(double v) {
-    if (!(v > std::numeric_limits<std::int16_t>::min())) return std::numeric_limits<std::int16_t>::min();
-    if (v > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+    if (!(v > std::numeric_limits<std::int16_t>::min()))
+        return std::numeric_limits<std::int16_t>::min();
+    if (v > std::numeric_limits<std::int16_t>::max())
+        return std::numeric_limits<std::int16_t>::max();
     return static_cast<std::int16_t>(v);
 }
 
@@ -160,12 +162,16 @@ PlotFrame ComputePlotFrame() {
     std::string text;
     std::int16_t wXLow = LabelText(f.xLow, s.DecimalsX, text);
     std::int16_t wXHigh = LabelText(f.xHigh, s.DecimalsX, text);
-    std::int16_t wY = std::max(LabelText(f.yLow, s.DecimalsY, text), LabelText(f.yHigh, s.DecimalsY, text));
+    std::int16_t wY =
+        std::max(LabelText(f.yLow, s.DecimalsY, text), LabelText(f.yHigh, s.DecimalsY, text));
     std::int16_t wX = std::max(wXLow, wXHigh);
 
+    // The margins reckon 6 pixels a label character, narrower than the 8-pixel cell the
+    // labels are written in: the designed layout, kept.
     auto triple = [](std::int16_t w) { return Wrap16(Wrap16(6 * w) / 2); };  // (6w)/2, truncated
     std::int16_t L = Wrap16(std::max(Wrap16(6 * wY + 4), Wrap16(triple(wXLow) + 1)) + 20);
-    std::int16_t R = Wrap16(GraphBandHeight - std::max<std::int16_t>(21, Wrap16(triple(wXHigh) + 1)));
+    std::int16_t R =
+        Wrap16(GraphBandHeight - std::max<std::int16_t>(21, Wrap16(triple(wXHigh) + 1)));
     std::int16_t span = Wrap16(R - L + 1);
     // Labels too wide for the band leave no room to spread them: one row.
     f.K = span > 0 ? Wrap16(1 + Wrap16(f.nX * Wrap16(6 * wX + 1)) / span) : std::int16_t{1};

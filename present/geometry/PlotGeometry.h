@@ -14,7 +14,7 @@
 
 inline constexpr std::int16_t PixelClampLimit = 1000;
 inline constexpr std::int16_t GraphBandHeight = 350;  // screen y = 350 - up
-inline constexpr std::int16_t DataAreaTopUp = 300;     // up coordinate of the axis top
+inline constexpr std::int16_t DataAreaTopUp = 300;    // up coordinate of the axis top
 
 // The axis scales and margins that one ComputePlotFrame chose.
 struct PlotFrame {

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-
 #include <string>
 
 #include "EngineCodes.h"

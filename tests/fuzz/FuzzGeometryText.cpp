@@ -36,14 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     size -= 4;
 
     const double value = TakeDouble(data, size);
-    const std::string fixed = FormatFixed(value, static_cast<std::int16_t>(width), static_cast<std::int16_t>(decimals));
+    const std::string fixed =
+        FormatFixed(value, static_cast<std::int16_t>(width), static_cast<std::int16_t>(decimals));
     Check(CharCount(fixed) <= static_cast<std::size_t>(width));
     if (fixed.find('E') == std::string::npos) {
         // All integer digits of the rounded value are there.
         const double rounded = std::fabs(value) * std::pow(10.0, decimals);
         if (rounded < 1e15) {
             const double integer = std::floor(std::fabs(value) + 0.5 * std::pow(10.0, -decimals));
-            const std::size_t digits = integer < 1 ? 1 : static_cast<std::size_t>(std::floor(std::log10(integer))) + 1;
+            const std::size_t digits =
+                integer < 1 ? 1 : static_cast<std::size_t>(std::floor(std::log10(integer))) + 1;
             Check(IntegerDigits(fixed) + 1 >= digits);
         }
     }

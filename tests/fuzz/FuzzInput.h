@@ -3,11 +3,16 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-inline void Check(bool holds) {
-    if (!holds) std::abort();
+// A broken property is named on the way out, so that a finding says what broke.
+#define Check(holds) CheckAt((holds), #holds, __FILE__, __LINE__)
+inline void CheckAt(bool holds, const char* what, const char* file, int line) {
+    if (holds) return;
+    std::fprintf(stderr, "%s:%d: broken: %s\n", file, line, what);
+    std::abort();
 }
 
 // The next 8 bytes as a finite double (0 for NaN or infinity); a short tail gives

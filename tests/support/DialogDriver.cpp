@@ -58,8 +58,8 @@ void DialogDriver::Poll() {
     const Step step = pending_.front();
     pending_.pop_front();
     if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-        seen_.push_back({"input", input->windowTitle().toStdString(), input->labelText().toStdString(),
-                         input->x(), input->y()});
+        seen_.push_back({"input", input->windowTitle().toStdString(),
+                         input->labelText().toStdString(), input->x(), input->y()});
         auto* edit = input->findChild<QLineEdit*>();
         if (step.kind == Step::TypeText && edit) {
             edit->setFocus();
@@ -71,10 +71,11 @@ void DialogDriver::Poll() {
         return;
     }
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        seen_.push_back({"message", box->windowTitle().toStdString(), box->text().toStdString(), box->x(), box->y()});
-        QAbstractButton* button = box->button(step.kind == Step::Yes    ? QMessageBox::Yes
-                                              : step.kind == Step::No   ? QMessageBox::No
-                                                                         : QMessageBox::Ok);
+        seen_.push_back({"message", box->windowTitle().toStdString(), box->text().toStdString(),
+                         box->x(), box->y()});
+        QAbstractButton* button = box->button(step.kind == Step::Yes  ? QMessageBox::Yes
+                                              : step.kind == Step::No ? QMessageBox::No
+                                                                      : QMessageBox::Ok);
         if (button) QTest::mouseClick(button, Qt::LeftButton);
         return;
     }

@@ -14,7 +14,7 @@ class DialogDriver : public QObject {
     Q_OBJECT
 public:
     struct Seen {
-        std::string kind;    // "input" or "message"
+        std::string kind;  // "input" or "message"
         std::string title;
         std::string prompt;  // line breaks as "\n"
         int x = 0, y = 0;    // top-left corner in pixels

@@ -13,11 +13,13 @@
 int main(int argc, char** argv) {
     QString config;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        config = QDir::temp().filePath(QStringLiteral("approximation-test-screen-%1.json").arg(QCoreApplication::applicationPid()));
+        config = QDir::temp().filePath(QStringLiteral("approximation-test-screen-%1.json")
+                                           .arg(QCoreApplication::applicationPid()));
         QFile file(config);
         if (file.open(QIODevice::WriteOnly))
-            file.write(R"({"screens": [{"name": "s1", "x": 0, "y": 0, "width": 1280, "height": 1024,)"
-                       R"( "logicalDpi": 96, "dpr": 1}]})");
+            file.write(
+                R"({"screens": [{"name": "s1", "x": 0, "y": 0, "width": 1280, "height": 1024,)"
+                R"( "logicalDpi": 96, "dpr": 1}]})");
         file.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
     }

@@ -21,7 +21,8 @@ void RoadFixture::Enter(const TypedPairs& pairs) {
 
 TypedPairs RoadFixture::Line(int n) {
     TypedPairs pairs;
-    for (int i = 1; i <= n; ++i) pairs.emplace_back(std::to_string(i), std::to_string(2 * i + 1) + ",5");
+    for (int i = 1; i <= n; ++i)
+        pairs.emplace_back(std::to_string(i), std::to_string(2 * i + 1) + ",5");
     return pairs;
 }
 
@@ -37,7 +38,8 @@ bool RoadFixture::ResultsShown() {
 }
 
 bool RoadFixture::ListRefilled(int count) {
-    return WaitUntil([&] { return driver.Done() && Form2Loaded() && Form2().List1->count() == count; }, 3000);
+    return WaitUntil(
+        [&] { return driver.Done() && Form2Loaded() && Form2().List1->count() == count; }, 3000);
 }
 
 void RoadFixture::FitToResults(const TypedPairs& pairs, int kind, const std::string& degree) {

@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title, double x, double y) {
+std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title, double x,
+                                      double y) {
     asked.push_back({"input", prompt, title, x, y});
     if (texts_.empty()) throw std::logic_error("no scripted answer for input box: " + prompt);
     std::string text = texts_.front();
@@ -10,7 +11,8 @@ std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::stri
     return text;
 }
 
-bool ScriptedDialogs::AskYesNo(const std::string& prompt, const std::string& title, MessageIcon icon) {
+bool ScriptedDialogs::AskYesNo(const std::string& prompt, const std::string& title,
+                               MessageIcon icon) {
     asked.push_back({"yesno", prompt, title, 0, 0, icon});
     if (answers_.empty()) throw std::logic_error("no scripted answer for message box: " + prompt);
     bool yes = answers_.front();
@@ -18,6 +20,7 @@ bool ScriptedDialogs::AskYesNo(const std::string& prompt, const std::string& tit
     return yes;
 }
 
-void ScriptedDialogs::Inform(const std::string& prompt, const std::string& title, MessageIcon icon) {
+void ScriptedDialogs::Inform(const std::string& prompt, const std::string& title,
+                             MessageIcon icon) {
     asked.push_back({"inform", prompt, title, 0, 0, icon});
 }

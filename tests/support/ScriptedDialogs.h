@@ -22,7 +22,8 @@ public:
     void QueueText(std::string text) { texts_.push_back(std::move(text)); }
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
 
-    std::string InputBox(const std::string& prompt, const std::string& title, double x, double y) override;
+    std::string InputBox(const std::string& prompt, const std::string& title, double x,
+                         double y) override;
     bool AskYesNo(const std::string& prompt, const std::string& title, MessageIcon icon) override;
     void Inform(const std::string& prompt, const std::string& title, MessageIcon icon) override;
     void Beep() override { ++beeps; }

@@ -14,14 +14,14 @@ public:
     virtual std::string InputBox(const std::string& prompt, const std::string& title, double xTwips,
                                  double yTwips) = 0;
     // Modal message box with Yes and No; true for Yes. A line break is character 13.
-    virtual bool AskYesNo(const std::string& prompt, const std::string& title, MessageIcon icon) = 0;
+    virtual bool AskYesNo(const std::string& prompt, const std::string& title,
+                          MessageIcon icon) = 0;
     // Modal message box with one OK button.
     virtual void Inform(const std::string& prompt, const std::string& title, MessageIcon icon) = 0;
     virtual void Beep() = 0;
 };
 
-// The dialogues in use. Before any are installed, every question is answered as if
-// the user closed it (Cancel, No) and the beep is silent.
+// The dialogues in use; some must have been installed.
 Dialogs& TheDialogs();
 // Installs these dialogues (nullptr: none) and returns the ones they replace; the
 // caller keeps ownership.

@@ -33,7 +33,8 @@ std::string ReadInput(std::istream& in) {
     std::istringstream first(line);
     int kind = 0;
     std::string degreeText;
-    if (!(first >> kind) || kind < 1 || kind > FormulaCount) return "the first line must start with a kind 1..13";
+    if (!(first >> kind) || kind < 1 || kind > FormulaCount)
+        return "the first line must start with a kind 1..13";
     first >> degreeText;
     int n = 0;
     while (std::getline(in, line)) {
@@ -53,9 +54,12 @@ std::string ReadInput(std::istream& in) {
         return {};
     }
     switch (TakeTypedDegree(static_cast<std::uint8_t>(kind), degreeText)) {
-        case DegreeVerdict::NotPositive: return "the degree must be 1 or more";
-        case DegreeVerdict::TooManyUnknowns: return "too many unknowns for the points";
-        case DegreeVerdict::Accepted: break;
+        case DegreeVerdict::NotPositive:
+            return "the degree must be 1 or more";
+        case DegreeVerdict::TooManyUnknowns:
+            return "too many unknowns for the points";
+        case DegreeVerdict::Accepted:
+            break;
     }
     return {};
 }
@@ -75,13 +79,15 @@ int main() {
     ComputeDeviations();
     if (IsPolynomialKind(s.FormulaKind)) {
         for (int i = 1; i <= s.UnknownCount; ++i)
-            std::printf("coef A[%d] %.17g\n", s.FormulaKind == KindPolynomial ? i - 1 : i, s.FitMatrix[0][i]);
+            std::printf("coef A[%d] %.17g\n", s.FormulaKind == KindPolynomial ? i - 1 : i,
+                        s.FitMatrix[0][i]);
     } else {
         std::printf("coef A %.17g\ncoef B %.17g\n", s.CoefA, s.CoefB);
         if (s.FormulaKind >= KindLogQuadratic) std::printf("coef C %.17g\n", s.CoefC);
     }
     for (int i = 1; i <= s.PointCount; ++i)
-        std::printf("point %d %.17g %.17g %.17g %.17g\n", i, s.PointX[i], s.PointY[i], s.FitMatrix[i][0], s.Deviation[i]);
+        std::printf("point %d %.17g %.17g %.17g %.17g\n", i, s.PointX[i], s.PointY[i],
+                    s.FitMatrix[i][0], s.Deviation[i]);
     std::printf("mean %.17g\nr %.17g\ncurve %d\n", s.MeanDeviation, r, s.CurvePointCount);
     return 0;
 }
