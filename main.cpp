@@ -5,6 +5,7 @@
 
 #include "NumberFormat.h"
 #include "QtDialogs.h"
+#include "StandardTexts.h"
 #include "TitleWindow.h"
 
 int main(int argc, char* argv[]) {
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     // Result texts follow the user's regional decimal separator; typed numbers and
     // tick labels never do.
     SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    UseRussianStandardTexts();
     QtDialogs dialogs;
     UseDialogs(&dialogs);
     Form1().show();

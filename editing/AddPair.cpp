@@ -1,5 +1,5 @@
 // Adding a pair: two input boxes, the pair sorted into its place by X, a new fit.
-#include "Dialogs.h"
+#include "NumberBox.h"
 #include "PointSet.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
@@ -14,12 +14,10 @@ void ResultsWindow::Command3Click() {
     SetCaption("Ввод новой пары точек");
     const int k = s.PointCount + 1;
     const std::string index = std::to_string(k);
-    StoreTypedValue(
-        k, PairPart::X,
-        TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", NewPairBoxX, NewPairBoxY));
-    StoreTypedValue(
-        k, PairPart::Y,
-        TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", NewPairBoxX, NewPairBoxY));
+    StoreTypedValue(k, PairPart::X,
+                    AskNumber(" X [ " + index + " ] = ", "ВВОД X ", NewPairBoxX, NewPairBoxY));
+    StoreTypedValue(k, PairPart::Y,
+                    AskNumber(" Y [ " + index + " ] = ", "ВВОД Y ", NewPairBoxX, NewPairBoxY));
     s.PointCount = static_cast<std::int16_t>(k);
     SortPointsByX();
     Drawing().Clear();

@@ -55,7 +55,14 @@ void ResultsWindow::List1Click(int index) {
     } else {
         s.FormulaKind = kind;
     }
-    if (!RunGuardedComputation()) return;
+    if (!RunGuardedComputation()) {
+        // Not the list again, which may have no formula left that fits: the results
+        // state with the failure, from which a pair can be corrected or removed, or
+        // another formula chosen.
+        ShowCommandSet(RemovalRule::Strict);
+        SetCaption(ResultsCaption);
+        return;
+    }
     Redraw();
     ShowCommandSet(RemovalRule::Strict);
     SetCaption(ResultsCaption);

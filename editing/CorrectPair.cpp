@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "NumberBox.h"
+#include "NumberText.h"
 #include "PointSet.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
@@ -29,6 +31,10 @@ void ResultsWindow::OpenCellEditor() {
                  s.TableTop + PickedRow * s.RowHeight - 2, s.ColumnWidth, s.RowHeight);
     Text1->setFocus();
     Text1->setSelection(0, SelectedOnOpen);
+    text1Pressed_ = false;
+    // After a failed fit the report and the typed pairs stay as they are: there is
+    // no fit to draw again and no point to circle.
+    if (!fitOnDisplay_) return;
     Redraw();
     Drawing().SetDrawWidth(3);
     Drawing().Circle(s.PointPixelX[PickedRow], s.PointPixelY[PickedRow], 8, CircleColor);
@@ -38,6 +44,12 @@ void ResultsWindow::OpenCellEditor() {
 
 bool ResultsWindow::CommitCellEdit() {
     auto& s = Shared;
+    const std::string typed = Text1->text().toStdString();
+    if (NumberBeyondRange(NormalizeNumberText(typed))) {
+        // Nothing is stored: the editor stays open on the text for another value.
+        SayNumberBeyondRange(typed);
+        return false;
+    }
     PickedColumn = 0;
     PickedRow = 0;
     FindPickedCell();
@@ -47,8 +59,7 @@ bool ResultsWindow::CommitCellEdit() {
     if (PickedRow >= 1 && PickedRow <= s.PointCount) {
         // The typed text is kept as every other entry keeps it: the first comma read
         // as the decimal point, an empty text as 0.
-        StoreTypedValue(PickedRow, PickedColumn == 1 ? PairPart::X : PairPart::Y,
-                        Text1->text().toStdString());
+        StoreTypedValue(PickedRow, PickedColumn == 1 ? PairPart::X : PairPart::Y, typed);
     }
     Drawing().Clear();
     if (!RunGuardedComputation()) {
@@ -103,6 +114,7 @@ bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
+            text1Pressed_ = true;
             Text1MouseDown(mouse->button() == Qt::LeftButton ? 1 : 2);
             break;
         }
@@ -115,6 +127,9 @@ bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonDblClick:
             text1DoubleClicked_ = true;
+            // A double click whose first click opened the editor under the pointer is
+            // not a double click into the editor.
+            if (!text1Pressed_) return true;
             Text1DoubleClick();
             break;
         default:

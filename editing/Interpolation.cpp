@@ -6,6 +6,7 @@
 #include "ErrorReport.h"
 #include "Evaluate.h"
 #include "Graph.h"
+#include "NumberBox.h"
 #include "NumberText.h"
 #include "PlotGeometry.h"
 #include "ResultsWindow.h"
@@ -31,7 +32,7 @@ void ResultsWindow::Interpolate() {
     SetCaption("Интерполяция");
     for (CaptionButton* button : Commands()) button->hide();
     const std::string typed =
-        NormalizeNumberText(TheDialogs().InputBox(" Введите X ", "ВВОД X ", XBoxX, XBoxY));
+        NormalizeNumberText(AskNumber(" Введите X ", "ВВОД X ", XBoxX, XBoxY));
     Command5->SetCaption("Продолжение работы");
     const double x = NumberValue(typed);
     s.InterpolationActive = True;

@@ -48,7 +48,8 @@ bool ResultsWindow::PickCell(double x, double y) {
         SelectCell(x < left + width ? 1 : 2, row);
         return true;
     }
-    for (int i = 1; i <= n; ++i) {
+    // The points are on the window only while a fit is drawn.
+    for (int i = 1; i <= n && fitOnDisplay_; ++i) {
         if (s.PointPixelX[i] - PointHitHalfSize < x && x < s.PointPixelX[i] + PointHitHalfSize &&
             s.PointPixelY[i] - PointHitHalfSize < y && y < s.PointPixelY[i] + PointHitHalfSize) {
             SelectCell(2, i);
@@ -75,6 +76,10 @@ void ResultsWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void ResultsWindow::MouseDown(int button, double x, double y) {
+    text1Pressed_ = false;
+    // While a pair is being corrected only the left button picks: another would move
+    // the pick, and with it the cell the typed value is stored in.
+    if (Shared.CorrectPickMode && button != 1) return;
     const bool found = PickCell(x, y);
     // A pick below the last row (possible where the mouse reports fractions of a
     // pixel) names no pair and removes nothing.

@@ -40,9 +40,11 @@ void ResultsWindow::MarkPairForRemoval() {
     const std::size_t yLength = CharCount(TrimBlanks(s.PointYText[p]));
     d.MoveTo(left + c + w + (w - 8.0 * yLength) / 2, y0 + 2);
     d.Print(s.PointYText[p]);
-    d.SetDrawWidth(3);
-    d.Circle(s.PointPixelX[p], s.PointPixelY[p], 8, HighlightColor);
-    d.SetDrawWidth(1);
+    if (fitOnDisplay_) {
+        d.SetDrawWidth(3);
+        d.Circle(s.PointPixelX[p], s.PointPixelY[p], 8, HighlightColor);
+        d.SetDrawWidth(1);
+    }
     d.SetForeColor(0);
     update();
 }

@@ -7,6 +7,7 @@
 #include "ErrorReport.h"
 #include "FormulaChoice.h"
 #include "Graph.h"
+#include "KeyboardLayout.h"
 #include "Program.h"
 #include "SharedState.h"
 #include "Table.h"
@@ -38,6 +39,7 @@ ResultsWindow::ResultsWindow()
     Label1 = MakeLabel(this, "", FontSpec{Face::TimesNewRoman, 12, true});
     Text1 = MakeTextBox(this, FontSpec{Face::Courier, 9.75, false});
     Text1->setText(QStringLiteral(" ???"));
+    MarkNumberBox(Text1);
     Drawing().SetBold(true);
     connect(Command1, &QPushButton::clicked, this, &ResultsWindow::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &ResultsWindow::Command2Click);
@@ -92,6 +94,9 @@ bool ResultsWindow::RunGuardedComputation() {
     const std::uint8_t failed = RunEngineSequence();
     if (!failed) return true;
     ReportFailureOnResultsWindow(Drawing(), failed);
+    // The pairs stay in view, so that the one to correct or remove can be picked; but
+    // no coefficient, curve or statistic that no fit of them produced.
+    ShowTypedTable(Drawing());
     // No fit stands on the window now: the commands that read the fit (interpolation,
     // printing) wait for the next successful one.
     fitOnDisplay_ = false;

@@ -108,6 +108,7 @@ private:
     void Text1Click();
     void Text1DoubleClick();
     bool text1DoubleClicked_ = false;
+    bool text1Pressed_ = false;  // the last press on the window was one on the editor
     bool fitOnDisplay_ = false;
 
     void Interpolate();

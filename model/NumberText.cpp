@@ -17,9 +17,10 @@ std::string NormalizeNumberText(std::string_view text) {
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-}  // namespace
 
-double NumberValue(std::string_view text) {
+// The leading number of a text as NumberValue reads it; errc::result_out_of_range
+// where it lies beyond the range of a double (or below the smallest denormal).
+std::errc ReadLeadingNumber(std::string_view text, double& value) {
     // Gather the leading number into a clean text that from_chars reads without
     // regard to the locale: blanks skipped, D written as E, a leading "+" dropped.
     std::string number;
@@ -52,7 +53,8 @@ double NumberValue(std::string_view text) {
             c = next();
         }
     }
-    if (!mantissaDigits) return 0.0;
+    value = 0.0;
+    if (!mantissaDigits) return std::errc();
     if (c == 'e' || c == 'E' || c == 'd' || c == 'D') {
         std::string exponent = "e";
         ++i;
@@ -71,16 +73,37 @@ double NumberValue(std::string_view text) {
         }
         if (exponentDigits) number += exponent;
     }
-    double value = 0.0;
-    auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
-    // Beyond the range of a double (or below the smallest denormal) the value is 0.
-    if (error != std::errc() || !std::isfinite(value)) return 0.0;
-    return value;
+    if (error == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone here: tell overflow from underflow by the
+        // exponent's sign.
+        const std::size_t e = number.find('e');
+        const bool tiny = e != std::string::npos && number[e + 1] == '-';
+        value = tiny ? 0.0 : (number[0] == '-' ? -HUGE_VAL : HUGE_VAL);
+    }
+    return error;
+}
+}  // namespace
+
+double NumberValue(std::string_view text) {
+    double value = 0;
+    ReadLeadingNumber(text, value);
+    // Beyond the range of a double the value is 0; below its smallest denormal, 0 too.
+    return std::isfinite(value) ? value : 0.0;
+}
+
+bool NumberBeyondRange(std::string_view text) {
+    double value = 0;
+    ReadLeadingNumber(text, value);
+    return !std::isfinite(value);
 }
 
 std::int16_t WholeNumberValue(std::string_view text) {
-    double rounded = std::nearbyint(NumberValue(text));  // default mode: ties to even
+    double value = 0;
+    ReadLeadingNumber(text, value);
+    // An infinite value saturates like any other too large for 16 bits.
+    const double rounded = std::nearbyint(value);  // default mode: ties to even
     if (rounded > std::numeric_limits<std::int16_t>::max())
         return std::numeric_limits<std::int16_t>::max();
     if (rounded < std::numeric_limits<std::int16_t>::min())

@@ -15,8 +15,13 @@ std::string NormalizeNumberText(std::string_view text);
 // so does a number beyond the range of a double: the result is always finite.
 double NumberValue(std::string_view text);
 
-// NumberValue rounded half-to-even, saturated to the 16-bit range so that an
-// oversized value stays outside every range a caller accepts.
+// True when the text's leading number lies beyond the range of a double (1e309): the
+// number boxes refuse such a text and ask again.
+bool NumberBeyondRange(std::string_view text);
+
+// The leading number rounded half-to-even, saturated to the 16-bit range (also when
+// it lies beyond the range of a double) so that an oversized value stays outside
+// every range a caller accepts.
 std::int16_t WholeNumberValue(std::string_view text);
 
 // (width - characters of text) blanks; empty when the text is as long as the width

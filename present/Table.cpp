@@ -28,7 +28,7 @@ std::int16_t TypedDecimals(const std::string& yText) {
 }
 }  // namespace
 
-void DrawTable(Surface& surface, const Sheet& sheet) {
+void DrawTable(Surface& surface, const Sheet& sheet, TableContent content) {
     auto& s = Shared;
     s.TableLeft = sheet.tableLeft;
     s.TableTop = sheet.tableTop;
@@ -81,6 +81,7 @@ void DrawTable(Surface& surface, const Sheet& sheet) {
         writeTyped(s.PointXText[i], valuesLeft);
         writeTyped(s.PointYText[i], valuesLeft + column);
 
+        if (content == TableContent::TypedOnly) continue;
         surface.SetForeColor(s.ComputedColor);
         std::string computed =
             FormatFixed(s.FitMatrix[i][0], ComputedWidth, TypedDecimals(s.PointYText[i]));
@@ -92,8 +93,11 @@ void DrawTable(Surface& surface, const Sheet& sheet) {
         const std::size_t length = CharCount(deviation);
         surface.MoveTo(
             valuesLeft + 3 * column + (column - CharCell * static_cast<double>(length)) / 2, y);
+        // Cut to 8 characters: the last decimals go, and where the integer part itself
+        // is wider, the exponent form that fits (-3,0E+09), never a cut exponent.
         if (length > DeviationShownChars)
-            deviation = TrimBlanks(FirstChars(deviation, DeviationShownChars));
+            deviation =
+                TrimBlanks(FormatFixed(s.Deviation[i], DeviationShownChars, DeviationDecimals));
         surface.Print(CenterText(deviation, static_cast<std::uint8_t>(length)));
     }
     surface.SetForeColor(0);
@@ -101,3 +105,4 @@ void DrawTable(Surface& surface, const Sheet& sheet) {
 
 void ShowTable(Surface& form3) { DrawTable(form3, ScreenSheet()); }
 void PrintTable(Surface& form5) { DrawTable(form5, PaperSheet()); }
+void ShowTypedTable(Surface& form3) { DrawTable(form3, ScreenSheet(), TableContent::TypedOnly); }

@@ -6,7 +6,13 @@
 class Surface;
 struct Sheet;
 
-void DrawTable(Surface& surface, const Sheet& sheet);
+// What the table shows: every column, or the pairs as typed only, their computed
+// columns left empty (while no fit of them stands).
+enum class TableContent { WithFit, TypedOnly };
+
+void DrawTable(Surface& surface, const Sheet& sheet, TableContent content = TableContent::WithFit);
 // On the results window (table at 640, 20) and on the print sheet (370, 80).
 void ShowTable(Surface& form3);
 void PrintTable(Surface& form5);
+// The typed pairs in the results window's table, after a failed fit.
+void ShowTypedTable(Surface& form3);

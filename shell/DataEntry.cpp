@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "FormulaWindow.h"
 #include "KeyboardLayout.h"
+#include "NumberBox.h"
 #include "NumberText.h"
 #include "PointSet.h"
 #include "Program.h"
@@ -14,7 +15,6 @@
 namespace {
 constexpr double EntryLineHeight = 195;  // twips per list line and per input box step
 constexpr double XBoxLeft = 2200, YBoxLeft = 6550, BoxTop = 2300;  // twips of the screen
-constexpr std::uint32_t UsEnglishLayout = 0x04090409;
 
 std::string EntryLine(int j) {
     const std::string& x = Shared.PointXText[j];
@@ -63,12 +63,12 @@ void EnterPoints() {
     for (int i = 1; i <= s.PointCount; ++i) {
         const std::string index = std::to_string(i);
         StoreTypedValue(i, PairPart::X,
-                        TheDialogs().InputBox(" X [ " + index + " ] = ", "ВВОД X ", XBoxLeft,
-                                              BoxTop + EntryLineHeight * i));
+                        AskNumber(" X [ " + index + " ] = ", "ВВОД X ", XBoxLeft,
+                                  BoxTop + EntryLineHeight * i));
         AddListLine(form.List1, "   X[" + index + "] =" + s.PointXText[i]);
         StoreTypedValue(i, PairPart::Y,
-                        TheDialogs().InputBox(" Y [ " + index + " ] = ", "ВВОД Y ", YBoxLeft,
-                                              BoxTop + EntryLineHeight * i));
+                        AskNumber(" Y [ " + index + " ] = ", "ВВОД Y ", YBoxLeft,
+                                  BoxTop + EntryLineHeight * i));
         form.List1->clear();
         for (int j = 1; j <= i; ++j) AddListLine(form.List1, EntryLine(j));
     }

@@ -94,8 +94,11 @@ void TitleWindow::LoadSetUp() {
 }
 
 void TitleWindow::PaintGradient() {
-    const auto w = static_cast<std::int32_t>(std::lround(width()));
-    const auto h = static_cast<std::int32_t>(std::lround(height()));
+    // The inner size in the image's own pixels: device pixels on a scaled screen.
+    DrawingImage().EnsureSize(width(), height());
+    const double ratio = DrawingImage().Image().devicePixelRatio();
+    const auto w = static_cast<std::int32_t>(std::lround(width() * ratio));
+    const auto h = static_cast<std::int32_t>(std::lround(height() * ratio));
     const std::vector<GradientVertex> vertices = {
         {0, 0, 0, FullChannel, 0, 0},
         {w, 0, 0, 0, FullChannel, 0},
@@ -103,7 +106,6 @@ void TitleWindow::PaintGradient() {
         {0, h, 0, FullChannel, FullChannel, 0},
     };
     const std::vector<GradientTriangle> triangles = {{0, 1, 2}, {0, 2, 3}};
-    DrawingImage().EnsureSize(w, h);
     GradientFill(DrawingImage().Image(), vertices, triangles);
     update();
 }

@@ -240,7 +240,7 @@ TEST_F(Commands, EnterOrDoubleClickWithoutAChangeRefits) {
     EXPECT_EQ(Visible(), All());
     Press(results().Command7);
     ClickWindow(Cell(2, 2).x(), Cell(2, 2).y());
-    QTest::mouseDClick(results().Text1, Qt::LeftButton);
+    DoubleClick(results().Text1);
     EXPECT_FALSE(results().Text1->isVisible());
     EXPECT_EQ(Shared.CorrectPickMode, False);
 }

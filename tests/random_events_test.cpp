@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 
+#include "DialogDriver.h"
 #include "Dialogs.h"
 #include "FormulaWindow.h"
 #include "NumberText.h"
@@ -142,7 +143,7 @@ protected:
                     QTest::keyClick(w.Text1, Qt::Key_Return);
                     break;
                 case 2:
-                    QTest::mouseDClick(w.Text1, Qt::LeftButton);
+                    DoubleClick(w.Text1);
                     break;
                 default:
                     QTest::mouseClick(w.Text1, Qt::LeftButton);

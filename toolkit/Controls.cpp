@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QStringList>
 #include <QStyledItemDelegate>
@@ -86,15 +87,31 @@ private:
 };
 }  // namespace
 
+namespace {
+// Swallows the second press of a double click: the list that appeared under the
+// pointer after the first click must not take it as a choice.
+class IgnoreDoubleClicks : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::MouseButtonDblClick;
+    }
+};
+}  // namespace
+
 QListWidget* MakeList(QWidget* parent, const FontSpec& font) {
     auto* list = new QListWidget(parent);
     list->setFont(MakeFont(font));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new FontHighRows(PointsToPixels(font.points), list));
+    list->viewport()->installEventFilter(new IgnoreDoubleClicks(list));
     list->setStyleSheet(
         QStringLiteral("QListWidget { border: 1px solid #808080; }"
-                       "QListWidget::item { padding: 0px; margin: 0px; border: 0px; }"));
+                       "QListWidget::item { padding: 0px; margin: 0px; border: 0px; }"
+                       // The chosen line stays readable, also while its list has
+                       // no focus (behind the degree box, after a failed fit).
+                       "QListWidget::item:selected { background-color: #000080; color: white; }"));
     return list;
 }
 

@@ -14,7 +14,8 @@
 #include "Fonts.h"
 
 // A button that keeps its caption as given and wraps it at blanks to fit its width,
-// as a caption too long for one line is shown.
+// as a caption too long for one line is shown. The second click of a double click is
+// not a click: it would act on what the first one showed.
 class CaptionButton : public QPushButton {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
 
 private:
     void Wrap();
@@ -36,6 +38,7 @@ QLabel* MakeLabel(QWidget* parent, const std::string& caption, const FontSpec& f
                   std::optional<Color> background = std::nullopt,
                   std::optional<Color> text = std::nullopt,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+// A list whose lines are chosen by a click; a double click chooses nothing more.
 QListWidget* MakeList(QWidget* parent, const FontSpec& font);
 QLineEdit* MakeTextBox(QWidget* parent, const FontSpec& font);
 

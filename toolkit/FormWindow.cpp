@@ -11,7 +11,8 @@
 FormWindow::FormWindow(WindowUnits units, FontSpec drawingFont)
     : QWidget(nullptr),
       units_(units),
-      surface_(drawingFont, units == WindowUnits::Twips ? TwipsPerPixel : 1.0) {
+      surface_(drawingFont, units == WindowUnits::Twips ? TwipsPerPixel : 1.0,
+               devicePixelRatioF()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     QSize screen = ScreenSizePixels();
     surface_.EnsureSize(screen.width(), screen.height());

@@ -1,6 +1,7 @@
 #include "PainterSurface.h"
 
 #include <QFontMetricsF>
+#include <cmath>
 
 QColor ToQColor(Color bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
@@ -58,8 +59,9 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, const QFont& regular, const
 
 }  // namespace
 
-ImageSurface::ImageSurface(FontSpec font, double unitsPerPixel)
+ImageSurface::ImageSurface(FontSpec font, double unitsPerPixel, double devicePixelRatio)
     : image_(1, 1, QImage::Format_RGB32), unitsPerPixel_(unitsPerPixel) {
+    image_.setDevicePixelRatio(devicePixelRatio);
     font.bold = false;
     regular_ = MakeFont(font);
     font.bold = true;
@@ -68,9 +70,13 @@ ImageSurface::ImageSurface(FontSpec font, double unitsPerPixel)
 }
 
 void ImageSurface::EnsureSize(int widthPixels, int heightPixels) {
-    if (widthPixels <= image_.width() && heightPixels <= image_.height()) return;
-    QImage larger(std::max(widthPixels, image_.width()), std::max(heightPixels, image_.height()),
+    const double ratio = image_.devicePixelRatio();
+    const int wide = static_cast<int>(std::ceil(widthPixels * ratio));
+    const int high = static_cast<int>(std::ceil(heightPixels * ratio));
+    if (wide <= image_.width() && high <= image_.height()) return;
+    QImage larger(std::max(wide, image_.width()), std::max(high, image_.height()),
                   QImage::Format_RGB32);
+    larger.setDevicePixelRatio(ratio);
     larger.fill(background_);
     QPainter painter(&larger);
     painter.drawImage(0, 0, image_);

@@ -14,13 +14,16 @@ QColor ToQColor(Color bgr);
 
 // Draws onto an image that keeps its content until cleared: the window shows it on
 // every paint, so what was drawn survives expose and resize.
+// On a scaled screen the image holds devicePixelRatio device pixels per pixel, so that
+// the drawing, made in pixels, stays sharp; at 100 % the two are the same.
 class ImageSurface : public Surface {
 public:
-    ImageSurface(FontSpec font, double unitsPerPixel);
+    ImageSurface(FontSpec font, double unitsPerPixel, double devicePixelRatio = 1);
 
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
-    // Makes the image at least this many pixels, keeping what is drawn.
+    // Makes the image at least this many pixels (not device pixels), keeping what is
+    // drawn.
     void EnsureSize(int widthPixels, int heightPixels);
     void SetBackground(Color bgr);
     void SetLogicalWidth(double widthUnits) { logicalWidth_ = widthUnits; }

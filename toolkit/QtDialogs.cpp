@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "Controls.h"
+#include "KeyboardLayout.h"
 #include "Units.h"
 
 namespace {
@@ -30,6 +31,8 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
     dialog.setLabelText(CaptionText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(QString());
+    // Every input box of the program asks for a number.
+    if (auto* edit = dialog.findChild<QLineEdit*>()) MarkNumberBox(edit);
     dialog.move(TwipsToPixels(xTwips), TwipsToPixels(yTwips));
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.textValue().toStdString();

@@ -81,6 +81,12 @@ void DialogDriver::Poll() {
     }
 }
 
+void DoubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
     QDeadlineTimer deadline(milliseconds);
     while (!condition()) {

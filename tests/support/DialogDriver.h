@@ -4,7 +4,9 @@
 // types into it or presses its button, and keeps what the box showed.
 
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <string>
@@ -47,6 +49,10 @@ private:
     std::vector<Seen> seen_;
     QTimer timer_;
 };
+
+// A double click as the window system delivers one: press, release, double click,
+// release (Qt's test double click alone sends only the third).
+void DoubleClick(QWidget* widget, QPoint at = QPoint());
 
 // Processes events until the condition holds or the time runs out; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 5000);

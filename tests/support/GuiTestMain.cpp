@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "QtDialogs.h"
+#include "StandardTexts.h"
 
 int main(int argc, char** argv) {
     QString config;
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     // The real dialogue boxes, answered by the tests through Qt's test events.
+    UseRussianStandardTexts();
     QtDialogs dialogs;
     UseDialogs(&dialogs);
     testing::InitGoogleTest(&argc, argv);
