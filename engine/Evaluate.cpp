@@ -126,7 +126,9 @@ void EvaluateAtArg() {
 void SampleCurve() {
     auto& s = Shared;
     ComputePlotFrame();
-    const double step = (s.DataXMax - s.DataXMin) / 300;
+    // By parts where the difference of the ends leaves the range of a double.
+    const double range = s.DataXMax - s.DataXMin;
+    const double step = std::isfinite(range) ? range / 300 : s.DataXMax / 300 - s.DataXMin / 300;
     s.EvalArg = s.DataXMin;
     std::int16_t k = 0;
     // At most 301 samples: a step below the resolution of X would otherwise never

@@ -50,7 +50,7 @@ void DrawGraphFrame(Surface& surface, const Sheet& sheet, const PlotFrame& f) {
 
     if (f.nY > 0) {
         for (int i = 0; i <= f.nY; ++i) {
-            double v = (f.yHigh - f.yLow) * i / f.nY + f.yLow;
+            const double v = TickValue(f.yLow, f.yHigh, i, f.nY);
             line(ax - 4, Band - ToPixelY(v), ax + 4, Band - ToPixelY(v));
         }
     }
@@ -82,7 +82,7 @@ void DrawGraphFrame(Surface& surface, const Sheet& sheet, const PlotFrame& f) {
 
     if (f.nX > 0) {
         for (int i = 0; i <= f.nX; ++i) {
-            double v = (f.xHigh - f.xLow) * i / f.nX + f.xLow;
+            const double v = TickValue(f.xLow, f.xHigh, i, f.nX);
             line(ToPixelX(v), Band - ay - 4, ToPixelX(v), Band - ay + 4);
         }
     }

@@ -1,9 +1,12 @@
 #include "PrintReport.h"
 
+#include <cups/cups.h>
+
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cstring>
 
 #include "Graph.h"
 #include "PainterSurface.h"
@@ -45,18 +48,13 @@ QSizeF ComposedSize(const std::vector<SurfaceOp>& ops, double lineHeight) {
     return {right + SheetMargin, bottom + SheetMargin};
 }
 
-// The sheet's drawing onto the printer's own surface, scaled so that it fills the
-// printable width with its aspect kept.
-PrintOutcome SendToPrinter(const ImageSurface& sheet) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return {false, "в системе не настроен принтер по умолчанию"};
-    QPrinter printer(info, QPrinter::HighResolution);
+// The sheet's drawing onto a page (a printer's or a PDF file's) as vector text and
+// lines, scaled so that it fills the printable width with its aspect kept.
+PrintOutcome PaintSheet(QPrinter& printer, const ImageSurface& sheet, const std::string& refused) {
     printer.setDocName(QStringLiteral("Аппроксимация экспериментальных данных"));
     printer.setFullPage(false);
     QPainter painter;
-    if (!painter.begin(&printer))
-        return {false, "система печати не приняла задание для принтера " +
-                           info.printerName().toStdString()};
+    if (!painter.begin(&printer)) return {false, refused};
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     const QSizeF composed = ComposedSize(sheet.OpsSinceClear(), sheet.TextLineHeight());
     const double scale =
@@ -68,6 +66,39 @@ PrintOutcome SendToPrinter(const ImageSurface& sheet) {
     if (printer.printerState() == QPrinter::Error)
         return {false, "система печати сообщила об ошибке"};
     return {true, {}};
+}
+
+// Whether the print system takes jobs for the queue now: a queue that rejects them
+// (cupsreject) would swallow the page and tell no one. A queue the print system
+// does not know is not asked.
+bool AcceptsJobs(const std::string& queue) {
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
+    if (!dest) return true;
+    const char* accepting =
+        cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const bool accepts = !accepting || std::strcmp(accepting, "false") != 0;
+    cupsFreeDests(1, dest);
+    return accepts;
+}
+
+PrintOutcome SendToPrinter(const ImageSurface& sheet) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return {false, "в системе не настроен принтер по умолчанию"};
+    const std::string name = info.printerName().toStdString();
+    if (!AcceptsJobs(name)) return {false, "принтер " + name + " не принимает задания"};
+    QPrinter printer(info, QPrinter::HighResolution);
+    return PaintSheet(printer, sheet, "система печати не приняла задание для принтера " + name);
+}
+
+// The composed page through the sender, then the sheet is gone again.
+PrintOutcome ComposeAndSend(PrintOutcome (*send)(const ImageSurface&)) {
+    ComposeReport();
+    PrintSheetWindow& sheet = Form5();
+    const PrintOutcome outcome = send(sheet.DrawingImage());
+    sheet.hide();
+    UnloadWindow(&sheet);
+    CloseOtherWindows();
+    return outcome;
 }
 }  // namespace
 
@@ -88,12 +119,4 @@ void ComposeReport() {
     PrintResults(d);
 }
 
-PrintOutcome PrintReport() {
-    ComposeReport();
-    PrintSheetWindow& sheet = Form5();
-    const PrintOutcome outcome = SendToPrinter(sheet.DrawingImage());
-    sheet.hide();
-    UnloadWindow(&sheet);
-    CloseOtherWindows();
-    return outcome;
-}
+PrintOutcome PrintReport() { return ComposeAndSend(SendToPrinter); }

@@ -2,11 +2,13 @@
 // The date line of the printed report: day, month name in the genitive, four-digit
 // year with "г.", eight blanks and the time, as in 07 декабря 2026г.        12:34:56.
 
+#include <QLocale>
 #include <string>
 
-// From a short date text, day first with "." (07.12.2026) or month first with "/"
-// (12/7/2026), and a time text. A month number above 12 is shown as December.
-std::string ReportDateTextFrom(const std::string& shortDate, const std::string& time);
+// From the date's own numbers, whatever order a locale writes them in: the day with
+// two digits, the month's name (a month above 12 is December), the year with four.
+std::string ReportDateTextFor(int day, int month, int year, const std::string& time);
 
-// From the system's short date and time in the user's format.
-std::string ReportDateText();
+// Today's date, and the time in the locale's format (hours, minutes and seconds,
+// without a time zone).
+std::string ReportDateText(const QLocale& locale = QLocale::system());

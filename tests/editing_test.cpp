@@ -10,54 +10,11 @@
 #include "FormulaKinds.h"
 #include "QtDialogs.h"
 #include "QuestionWindow.h"
+#include "ResultsFixture.h"
 #include "ResultsWindow.h"
-#include "RoadFixture.h"
 #include "SharedState.h"
 
 namespace {
-
-// The real dialogue boxes, with the beeps counted.
-class CountingDialogs : public QtDialogs {
-public:
-    CountingDialogs() : previous_(UseDialogs(this)) {}
-    ~CountingDialogs() override { UseDialogs(previous_); }
-    void Beep() override { ++beeps; }
-    int beeps = 0;
-
-private:
-    Dialogs* previous_;
-};
-
-class Commands : public RoadFixture {
-protected:
-    CountingDialogs counting;
-    ResultsWindow& results() { return Form3(); }
-    void Press(CaptionButton* button) {
-        ASSERT_TRUE(button->isVisible()) << button->Caption();
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void ClickWindow(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(&results(), button, {}, QPoint(static_cast<int>(x), static_cast<int>(y)));
-    }
-    // The middle of the X (column 1) or Y (column 2) cell of a pair's row.
-    QPoint Cell(int column, int row) {
-        const auto& s = Shared;
-        return QPoint(
-            s.TableLeft + s.NumberColumnWidth + (column - 1) * s.ColumnWidth + s.ColumnWidth / 2,
-            s.TableTop + row * s.RowHeight + s.RowHeight / 2);
-    }
-    std::vector<std::string> Visible() {
-        std::vector<std::string> names;
-        const auto commands = results().Commands();
-        for (std::size_t k = 0; k < commands.size(); ++k)
-            if (commands[k]->isVisible()) names.push_back("Command" + std::to_string(k + 1));
-        return names;
-    }
-    const std::vector<SurfaceOp>& Drawn() { return results().DrawingImage().OpsSinceClear(); }
-    static std::vector<std::string> All() {
-        return {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"};
-    }
-};
 
 TEST_F(Commands, AddAtThirtyNineGivesFortyAndHidesAdd) {
     FitToResults(Line(39), 5);

@@ -121,6 +121,53 @@ TEST(PlotFrame, WideLabelsSpreadOverRows) {
     EXPECT_EQ(rows[firstX], rows[firstX + f.K]);
 }
 
+// Every label and every tick of a frame, with the band they must keep to.
+void ExpectLabelsInTheBand(const PlotFrame& f, const char* what) {
+    const double leftOfTable = 640;
+    EXPECT_TRUE(std::isfinite(Shared.ScaleX) && std::isfinite(Shared.OffsetX)) << what;
+    EXPECT_TRUE(std::isfinite(Shared.ScaleY) && std::isfinite(Shared.OffsetY)) << what;
+    EXPECT_GT(f.nX, 0) << what;
+    EXPECT_GT(f.nY, 0) << what;
+    PlaceTickLabels(f, [&] {
+        EXPECT_LE(Shared.LabelString.size(), static_cast<std::size_t>(LongestLabel))
+            << what << ": " << Shared.LabelString;
+        EXPECT_GE(Shared.LabelX, -8) << what << ": " << Shared.LabelString;
+        EXPECT_LT(Shared.LabelX + 8.0 * Shared.LabelString.size(), leftOfTable) << what;
+    });
+    for (int i = 0; i <= f.nX; ++i) {
+        const double v = TickValue(f.xLow, f.xHigh, i, f.nX);
+        EXPECT_TRUE(std::isfinite(v)) << what;
+        EXPECT_GE(ToPixelX(v), 0) << what;
+        EXPECT_LE(ToPixelX(v), GraphBandHeight) << what;
+    }
+    for (int i = 0; i <= f.nY; ++i) {
+        EXPECT_GE(ToPixelY(TickValue(f.yLow, f.yHigh, i, f.nY)), 0) << what;
+        EXPECT_LE(ToPixelY(TickValue(f.yLow, f.yHigh, i, f.nY)), DataAreaTopUp) << what;
+    }
+}
+
+TEST(PlotFrame, ExtremeRangesKeepTheGraphInItsBand) {
+    UsePoints(std::vector<std::pair<double, double>>{{1, -1e150}, {2, 3e149}, {3, 1e150}});
+    PlotFrame f = ComputePlotFrame();
+    EXPECT_GT(f.exponentDigitsY, 0);
+    ExpectLabelsInTheBand(f, "Y within 1e150");
+    std::string text;
+    EXPECT_EQ(TickLabel(-1e150, 0, 2, text), 9);
+    EXPECT_EQ(text, "-1.0E+150");
+
+    UsePoints(std::vector<std::pair<double, double>>{{1e-310, 1}, {2e-310, 3}, {3e-310, 2}});
+    ExpectLabelsInTheBand(ComputePlotFrame(), "subnormal X");
+
+    UsePoints(
+        std::vector<std::pair<double, double>>{{-1e308, 1}, {-5e307, 3}, {5e307, 2}, {1e308, 5}});
+    f = ComputePlotFrame();
+    ExpectLabelsInTheBand(f, "X over the whole range of a double");
+    EXPECT_EQ(TickValue(f.xLow, f.xHigh, f.nX, f.nX), f.xHigh);
+
+    UsePoints(std::vector<std::pair<double, double>>{{1, 1e-20}, {2, 3e-20}, {3, 2e-20}});
+    ExpectLabelsInTheBand(ComputePlotFrame(), "Y of many decimals");
+}
+
 TEST(PlotFrame, TickLabelsStandLeftOfAndBelowTheAxes) {
     UsePoints(std::vector<std::pair<double, double>>{{0.3, 12}, {4, 30}, {7.9, 47}});
     PlotFrame f = ComputePlotFrame();

@@ -58,6 +58,18 @@ TEST(NumberValue, BeyondTheRangeOfADoubleIsZero) {
     EXPECT_TRUE(std::isfinite(NumberValue("1.7976931348623157e308")));
 }
 
+TEST(NumberValue, BeyondTheRangeIsToldFromZero) {
+    // Text and value must agree: a text whose number a double cannot hold is refused
+    // by the number boxes, while one below its precision is simply 0.
+    for (const char* beyond : {"1e309", "-1e400", "2e99999", "1.8e308", "  1 e 3 1 0"})
+        EXPECT_TRUE(NumberBeyondRange(beyond)) << beyond;
+    for (const char* within :
+         {"1e308", "-1.7976931348623157e308", "1e-400", "0", "abc", "", "1e", "5,5"})
+        EXPECT_FALSE(NumberBeyondRange(within)) << within;
+    EXPECT_EQ(WholeNumberValue("1e309"), 32767);
+    EXPECT_EQ(WholeNumberValue("-1e309"), -32768);
+}
+
 TEST(NumberValue, LongTextsAreReadInLinearTime) {
     std::string pasted = "1" + std::string(100'000, ' ') + "5" + std::string(100'000, 'x');
     auto start = std::chrono::steady_clock::now();

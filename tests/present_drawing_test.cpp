@@ -113,6 +113,28 @@ TEST_F(Drawing, TwoDigitPointNumbersMoveLeft) {
     EXPECT_EQ(FindText(surface.Ops(), "10")->x1, 647);
 }
 
+TEST_F(Drawing, DeviationsTooWideKeepTheirMagnitude) {
+    UseTablePoints();
+    Shared.Deviation[1] = -3e9;           // "-3,000E+09" in 10 characters
+    Shared.Deviation[2] = 123456789.123;  // nine integer digits: no cut integer
+    Shared.Deviation[3] = 12345.678;      // the designed cut of the last decimals
+    ShowTable(surface);
+    EXPECT_TRUE(FindText(surface.Ops(), " -3,0E+09 ")) << Describe(surface.Ops());
+    EXPECT_TRUE(FindText(surface.Ops(), " 1,23E+08 ")) << Describe(surface.Ops());
+    ASSERT_TRUE(FindText(surface.Ops(), "12345,67 "));
+    EXPECT_EQ(FindText(surface.Ops(), "12345,67 ")->x1, 928);
+}
+
+TEST_F(Drawing, TypedTableLeavesTheComputedColumnsEmpty) {
+    UseTablePoints();
+    ShowTypedTable(surface);
+    EXPECT_TRUE(FindText(surface.Ops(), "2.50"));
+    EXPECT_TRUE(FindText(surface.Ops(), " Y(расч.)"));
+    EXPECT_FALSE(FindTextContaining(surface.Ops(), "2,46"));
+    EXPECT_FALSE(FindTextContaining(surface.Ops(), "-3,500"));
+    EXPECT_EQ(Shared.TableLeft, 640);
+}
+
 TEST_F(Drawing, PrintTableMovesAndRenamesTheLastHeader) {
     UseTablePoints();
     PrintTable(surface);

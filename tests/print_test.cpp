@@ -15,17 +15,30 @@
 
 namespace {
 
-TEST(ReportDate, BothDateOrdersAndAMonthBeyondTwelve) {
-    EXPECT_EQ(ReportDateTextFrom("07.12.2026", "12:34:56"), "07 декабря 2026г.        12:34:56");
-    EXPECT_EQ(ReportDateTextFrom("12/7/2026", "12:34:56"), "7 декабря 2026г.        12:34:56");
-    EXPECT_EQ(ReportDateTextFrom("01.13.2026", "9:05:00"), "01 декабря 2026г.        9:05:00");
-    EXPECT_EQ(ReportDateTextFrom("3/21/2027", "1:00:00 PM"), "21 марта 2027г.        1:00:00 PM");
-    EXPECT_EQ(ReportDateTextFrom("31.01.2025", "00:00:01"), "31 января 2025г.        00:00:01");
+TEST(ReportDate, FromTheDatesNumbers) {
+    EXPECT_EQ(ReportDateTextFor(7, 12, 2026, "12:34:56"), "07 декабря 2026г.        12:34:56");
+    EXPECT_EQ(ReportDateTextFor(21, 3, 2027, "1:00:00 PM"), "21 марта 2027г.        1:00:00 PM");
+    EXPECT_EQ(ReportDateTextFor(31, 1, 2025, "00:00:01"), "31 января 2025г.        00:00:01");
+    EXPECT_EQ(ReportDateTextFor(1, 13, 2026, "9:05:00"), "01 декабря 2026г.        9:05:00");
+    EXPECT_EQ(ReportDateTextFor(5, 6, 987, "1:02:03"), "05 июня 0987г.        1:02:03");
 }
 
-TEST(ReportDate, SystemTextHasAFourDigitYear) {
-    const std::string text = ReportDateText();
-    EXPECT_NE(text.find("г.        "), std::string::npos) << text;
+TEST(ReportDate, TodayInEveryLocaleOrder) {
+    static const char* const monthNames[12] = {"января",   "февраля", "марта",  "апреля",
+                                               "мая",      "июня",    "июля",   "августа",
+                                               "сентября", "октября", "ноября", "декабря"};
+    // Day first with "/" (en_GB, fr, es, it, pt_BR), day first with ".", month first.
+    for (const char* name :
+         {"en_GB", "fr_FR", "es_ES", "it_IT", "pt_BR", "ru_RU", "de_DE", "en_US", "ja_JP"}) {
+        const QDate today = QDate::currentDate();
+        const std::string text = ReportDateText(QLocale(QString::fromLatin1(name)));
+        if (QDate::currentDate() != today) continue;  // midnight passed meanwhile
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%02d %s %04dг.        ", today.day(),
+                      monthNames[today.month() - 1], today.year());
+        EXPECT_EQ(text.rfind(expected, 0), 0u) << name << ": " << text;
+        EXPECT_GT(text.size(), std::string(expected).size()) << name << ": the time is missing";
+    }
 }
 
 class Printing : public RoadFixture {

@@ -2,17 +2,26 @@
 // text, the gradient, the fixed-pitch cell, and the loaded windows.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 
+#include "Controls.h"
 #include "Fonts.h"
 #include "FormWindow.h"
 #include "Gradient.h"
+#include "KeyboardLayout.h"
 #include "PainterSurface.h"
 #include "Program.h"
 #include "ProgramFixture.h"
 #include "RecordingSurface.h"
 #include "StandardNumberText.h"
+#include "StandardTexts.h"
 
 namespace {
 
@@ -78,6 +87,78 @@ TEST(DrawingSurface, ImageKeepsWhatWasDrawnWhenGrown) {
     surface.EnsureSize(300, 300);
     EXPECT_EQ(surface.Image().pixelColor(15, 15), QColor(255, 0, 0));
     EXPECT_EQ(surface.Image().pixelColor(200, 200), QColor(255, 255, 255));
+}
+
+TEST(DrawingSurface, ScaledScreensGetTheirOwnPixels) {
+    // At twice the pixels the image holds two device pixels per pixel drawn, and the
+    // drawing in pixels lands where it did at 100 %.
+    ImageSurface surface(FontSpec{}, 1, 2.0);
+    surface.SetBackground(0xFFFFFF);
+    surface.EnsureSize(100, 50);
+    surface.Clear();
+    surface.FilledBox(10, 10, 20, 20, 0x0000FF);
+    const QImage& image = surface.Image();
+    EXPECT_EQ(image.width(), 200);
+    EXPECT_EQ(image.height(), 100);
+    EXPECT_EQ(image.pixelColor(21, 21), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(39, 39), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(41, 41), QColor(255, 255, 255));
+}
+
+TEST(Controls, StandardButtonsAreRussian) {
+    ASSERT_TRUE(UseRussianStandardTexts()) << "Qt's own translations are installed here";
+    QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+}
+
+TEST(Controls, ChosenListLineStaysReadable) {
+    QWidget window;
+    QListWidget* list = MakeList(&window, FontSpec{Face::Courier, 9.75, true});
+    list->setGeometry(0, 0, 400, 60);
+    AddListLine(list, "Y=A[0]+A[1]*X");
+    AddListLine(list, "Y=B*(X^A)");
+    window.show();
+    list->setCurrentRow(0);
+    list->clearFocus();  // as behind the degree box
+    const QImage image = list->grab().toImage();
+    const QRect row = list->visualItemRect(list->item(0)).translated(list->viewport()->pos());
+    // Text shows as pixels that stand out from the line's own background.
+    const QColor background = image.pixelColor(row.right() - 2, row.center().y());
+    int standingOut = 0;
+    for (int x = row.left(); x < row.left() + 100; ++x)
+        for (int y = row.top(); y <= row.bottom(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.lightness() - background.lightness()) > 100) ++standingOut;
+        }
+    EXPECT_GT(standingOut, 50) << "the chosen line shows no text";
+}
+
+TEST(KeyboardLayout, NumberBoxesTypeAsTheUsLayout) {
+    EXPECT_EQ(UsEnglishCharacter(10, false), '1');
+    EXPECT_EQ(UsEnglishCharacter(26, false), 'e');
+    EXPECT_EQ(UsEnglishCharacter(26, true), 'E');
+    EXPECT_EQ(UsEnglishCharacter(59, false), ',');
+    EXPECT_EQ(UsEnglishCharacter(60, false), '.');
+    EXPECT_EQ(UsEnglishCharacter(20, false), '-');
+    EXPECT_EQ(UsEnglishCharacter(9, false), 0);  // Escape types nothing
+    ActivateKeyboardLayout(UsEnglishLayout, 0);
+    QLineEdit box, other;
+    MarkNumberBox(&box);
+    // The key of "e" under a Russian layout, which types "у".
+    auto russianKey = [](std::uint32_t keycode, const char* typed) {
+        return QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, keycode, 0, 0,
+                         QString::fromUtf8(typed));
+    };
+    for (auto [keycode, typed] : {std::pair{10u, "1"}, {26u, "у"}, {14u, "5"}}) {
+        QKeyEvent key = russianKey(keycode, typed);
+        QApplication::sendEvent(&box, &key);
+        QKeyEvent again = russianKey(keycode, typed);
+        QApplication::sendEvent(&other, &again);
+    }
+    EXPECT_EQ(box.text(), QStringLiteral("1e5"));
+    EXPECT_EQ(other.text(), QStringLiteral("1у5")) << "only number boxes";
 }
 
 TEST(Fonts, FixedPitchCellIsEightPixelsWideWithCyrillic) {

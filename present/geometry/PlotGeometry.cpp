@@ -1,6 +1,8 @@
 #include "PlotGeometry.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -148,6 +150,69 @@ std::int16_t LabelText(double value, std::int16_t decimals, std::string& text) {
     return Wrap16(decimals > 0 ? width : width - 1);
 }
 
+namespace {
+// An axis range so small that the pixels cannot resolve it (subnormal data, its
+// scale beyond the range of a double) is drawn as the range around 0, -1 to 1.
+void KeepScaleFinite(double& axisLow, double& axisHigh, double& step, std::int16_t& intervals) {
+    if (std::isfinite(GraphBandHeight / (axisHigh - axisLow))) return;
+    double low = 0, high = 0;
+    ChooseAxisScale(low, high, axisLow, axisHigh, step, intervals);
+}
+
+// Pixels per unit of an axis: span / (high - low), halved first where the difference
+// of the ends leaves the range of a double.
+double AxisScale(double span, double low, double high) {
+    const double range = high - low;
+    if (std::isfinite(range)) return span / range;
+    return (span / 2) / (high / 2 - low / 2);
+}
+
+// The digits of a label in the exponent form: enough to tell ticks a step apart,
+// no more than fit LongestLabel characters.
+std::int16_t ExponentDigits(double low, double high, double step) {
+    const double largest = std::max(std::fabs(low), std::fabs(high));
+    if (!(largest > 0) || !(step > 0) || !std::isfinite(largest)) return 3;
+    const int digits =
+        static_cast<int>(std::floor(std::log10(largest)) - std::floor(std::log10(step))) + 1;
+    return static_cast<std::int16_t>(std::clamp(digits, 1, 3));
+}
+
+// Widths of the labels of an axis's two ends; labels wider than LongestLabel switch
+// the axis to the exponent form first.
+std::int16_t EndLabelWidths(double low, double high, double step, std::int16_t decimals,
+                            std::int16_t& exponentDigits, std::int16_t& wLow, std::int16_t& wHigh) {
+    std::string text;
+    exponentDigits = 0;
+    wLow = LabelText(low, decimals, text);
+    wHigh = LabelText(high, decimals, text);
+    if (std::max(wLow, wHigh) > LongestLabel) {
+        exponentDigits = ExponentDigits(low, high, step);
+        wLow = TickLabel(low, decimals, exponentDigits, text);
+        wHigh = TickLabel(high, decimals, exponentDigits, text);
+    }
+    return std::max(wLow, wHigh);
+}
+}  // namespace
+
+std::int16_t TickLabel(double value, std::int16_t decimals, std::int16_t exponentDigits,
+                       std::string& text) {
+    if (exponentDigits == 0) return LabelText(value, decimals, text);
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::scientific, exponentDigits - 1);
+    text.assign(buffer.data(), error == std::errc() ? end : buffer.data());
+    for (char& c : text)
+        if (c == 'e') c = 'E';
+    return static_cast<std::int16_t>(text.size());
+}
+
+double TickValue(double low, double high, int i, int intervals) {
+    const double range = high - low;
+    if (std::isfinite(range)) return range * i / intervals + low;
+    const double t = static_cast<double>(i) / intervals;
+    return low * (1 - t) + high * t;
+}
+
 PlotFrame ComputePlotFrame() {
     auto& s = Shared;
     PlotFrame f;
@@ -156,15 +221,16 @@ PlotFrame ComputePlotFrame() {
     double stepX = 1, stepY = 1;
     ChooseAxisScale(s.DataXMin, s.DataXMax, f.xLow, f.xHigh, stepX, f.nX);
     ChooseAxisScale(s.DataYMin, s.DataYMax, f.yLow, f.yHigh, stepY, f.nY);
+    KeepScaleFinite(f.xLow, f.xHigh, stepX, f.nX);
+    KeepScaleFinite(f.yLow, f.yHigh, stepY, f.nY);
     s.DecimalsX = StepDecimals(stepX);
     s.DecimalsY = StepDecimals(stepY);
 
-    std::string text;
-    std::int16_t wXLow = LabelText(f.xLow, s.DecimalsX, text);
-    std::int16_t wXHigh = LabelText(f.xHigh, s.DecimalsX, text);
-    std::int16_t wY =
-        std::max(LabelText(f.yLow, s.DecimalsY, text), LabelText(f.yHigh, s.DecimalsY, text));
-    std::int16_t wX = std::max(wXLow, wXHigh);
+    std::int16_t wXLow, wXHigh, wYLow, wYHigh;
+    const std::int16_t wX =
+        EndLabelWidths(f.xLow, f.xHigh, stepX, s.DecimalsX, f.exponentDigitsX, wXLow, wXHigh);
+    const std::int16_t wY =
+        EndLabelWidths(f.yLow, f.yHigh, stepY, s.DecimalsY, f.exponentDigitsY, wYLow, wYHigh);
 
     // The margins reckon 6 pixels a label character, narrower than the 8-pixel cell the
     // labels are written in: the designed layout, kept.
@@ -178,9 +244,9 @@ PlotFrame ComputePlotFrame() {
     if (f.K < 1) f.K = 1;  // only absurd label widths wrap the 16-bit product
     std::int16_t B = (f.yLow * f.yHigh >= 0) ? Wrap16(9 * f.K + 24) : std::int16_t{20};
 
-    s.ScaleX = (R - L) / (f.xHigh - f.xLow);
+    s.ScaleX = AxisScale(R - L, f.xLow, f.xHigh);
     s.OffsetX = L - s.ScaleX * f.xLow;
-    s.ScaleY = (DataAreaTopUp - B) / (f.yHigh - f.yLow);
+    s.ScaleY = AxisScale(DataAreaTopUp - B, f.yLow, f.yHigh);
     s.OffsetY = B - s.ScaleY * f.yLow;
     s.AxisXLow = f.xLow;
     s.AxisYLow = f.yLow;
@@ -194,8 +260,8 @@ void PlaceTickLabels(const PlotFrame& f, const std::function<void()>& writeLabel
     auto& s = Shared;
     if (f.nY > 0) {
         for (int i = 0; i <= f.nY; ++i) {
-            double v = (f.yHigh - f.yLow) * i / f.nY + f.yLow;
-            std::int16_t w = LabelText(v, s.DecimalsY, s.LabelString);
+            const double v = TickValue(f.yLow, f.yHigh, i, f.nY);
+            std::int16_t w = TickLabel(v, s.DecimalsY, f.exponentDigitsY, s.LabelString);
             s.LabelX = Wrap16(ToPixelX(YAxisDataX(f)) - 6 - 7 * w);
             s.LabelYUp = Wrap16(ToPixelY(v) + 7);
             writeLabel();
@@ -203,8 +269,8 @@ void PlaceTickLabels(const PlotFrame& f, const std::function<void()>& writeLabel
     }
     if (f.nX > 0) {
         for (int i = 0; i <= f.nX; ++i) {
-            double v = (f.xHigh - f.xLow) * i / f.nX + f.xLow;
-            std::int16_t w = LabelText(v, s.DecimalsX, s.LabelString);
+            const double v = TickValue(f.xLow, f.xHigh, i, f.nX);
+            std::int16_t w = TickLabel(v, s.DecimalsX, f.exponentDigitsX, s.LabelString);
             s.LabelX = Wrap16(ToPixelX(v) - Wrap16(6 * w) / 2);
             s.LabelYUp = Wrap16(ToPixelY(XAxisDataY(f)) + 4 - 9 * ((i % f.K) + 1));
             writeLabel();

@@ -21,7 +21,15 @@ struct PlotFrame {
     double xLow = 0, xHigh = 0, yLow = 0, yHigh = 0;
     std::int16_t nX = 0, nY = 0;  // tick intervals
     std::int16_t K = 1;           // rows the X tick labels are spread over
+    // 0: labels digit by digit (LabelText); otherwise the exponent form with this many
+    // significant digits, for labels that would be wider than LongestLabel.
+    std::int16_t exponentDigitsX = 0, exponentDigitsY = 0;
 };
+
+// The widest a tick label written digit by digit may be; wider ones (values of many
+// digits, 1E+150 or 1E-20) are written in the exponent form, so that they fit
+// beside the data area.
+inline constexpr std::int16_t LongestLabel = 10;
 
 // v rounded half-to-even into -1000..1000; NaN and anything below -1000 give -1000.
 std::int16_t ClampToPixel(double v);
@@ -53,6 +61,15 @@ std::int16_t StepDecimals(double step);
 // and with no 0 before the point below 1. Returns the width in characters (without
 // the final "." when decimals is 0).
 std::int16_t LabelText(double value, std::int16_t decimals, std::string& text);
+
+// A tick label: LabelText, or with exponentDigits > 0 the exponent form ("-1.5E+150",
+// "." as point). Returns its width in characters.
+std::int16_t TickLabel(double value, std::int16_t decimals, std::int16_t exponentDigits,
+                       std::string& text);
+
+// Tick i of n intervals from low to high: (high - low) * i / n + low, or weighing the
+// two ends where their difference leaves the range of a double.
+double TickValue(double low, double high, int i, int intervals);
 
 // Ranges, scales, decimals, margins and the mapping for the current point set; sets
 // DataXMin..DataYMax (widened when equal), DecimalsX/Y, ScaleX..OffsetY, AxisXLow/YLow.

@@ -82,9 +82,11 @@ void DialogDriver::Poll() {
 }
 
 void DoubleClick(QWidget* widget, QPoint at) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+    // Through the window, so that each click reaches what is under the pointer when
+    // it comes, as the window system delivers them.
+    QWidget* window = widget->window();
+    const QPoint where = widget->mapTo(window, at.isNull() ? widget->rect().center() : at);
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, where);
 }
 
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {

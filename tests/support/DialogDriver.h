@@ -50,8 +50,9 @@ private:
     QTimer timer_;
 };
 
-// A double click as the window system delivers one: press, release, double click,
-// release (Qt's test double click alone sends only the third).
+// A double click as the window system delivers one, through the widget's window:
+// press, release, double click, release, each to the widget under the pointer (Qt's
+// test double click on a widget alone sends only the third, to that widget).
 void DoubleClick(QWidget* widget, QPoint at = QPoint());
 
 // Processes events until the condition holds or the time runs out; true when it held.
