@@ -2,6 +2,7 @@
 // buttons.
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 
 #include "NumberFormat.h"
 #include "QtDialogs.h"
@@ -18,5 +19,11 @@ int main(int argc, char* argv[]) {
     QtDialogs dialogs;
     UseDialogs(&dialogs);
     Form1().show();
+    // "approximation FILE", as a file manager's "Open with" starts it.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) {
+        const std::string path = arguments.at(1).toStdString();
+        QTimer::singleShot(0, [path] { Form1().OpenPointFile(path); });
+    }
     return app.exec();
 }

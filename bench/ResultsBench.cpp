@@ -24,6 +24,13 @@ public:
     bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return true; }
     void Inform(const std::string&, const std::string&, MessageIcon) override {}
     void Beep() override {}
+    BoxAnswer InputBoxTakingTables(const std::string&, const std::string&, double,
+                                   double) override {
+        return {"10", false};
+    }
+    std::string OpenFileName(const std::string&) override { return {}; }
+    std::string SaveFileName(const std::string&, const std::string&) override { return {}; }
+    int ChooseFromMenu(const std::vector<std::string>&, int, int) override { return -1; }
 };
 
 void UseFortyPoints() {

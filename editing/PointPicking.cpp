@@ -93,5 +93,12 @@ void ResultsWindow::MouseDown(int button, double x, double y) {
     }
     if (Shared.CorrectPickMode && button == 1) {
         if (PickCell(x, y)) OpenCellEditor();
+        return;
+    }
+    // In the results state a right click offers the ways in and out; in the other
+    // states it keeps its meaning above.
+    if (button == 2 && InResultsState()) {
+        const QPoint at = mapToGlobal(QPoint(static_cast<int>(x), static_cast<int>(y)));
+        ShowDataMenu(at.x(), at.y());
     }
 }

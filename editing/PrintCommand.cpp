@@ -6,12 +6,18 @@
 
 void ResultsWindow::Command6Click() {
     const PrintOutcome outcome = PrintReport();
-    if (!outcome.printed) {
-        // A report that did not reach the printer is said so; the window stays as it was.
-        TheDialogs().Inform("Результаты не напечатаны: " + outcome.reason + ".",
-                            "Печать результатов", MessageIcon::Warning);
-    }
     Redraw();
     Command6->setEnabled(true);
     Command6->show();
+    if (outcome.printed) return;
+    // A report that did not reach the printer is said so; the window stays as it was.
+    const std::string said = "Результаты не напечатаны: " + outcome.reason + ".";
+    if (outcome.reason != NoDefaultPrinter) {
+        TheDialogs().Inform(said, "Печать результатов", MessageIcon::Warning);
+        return;
+    }
+    // Without a printer the same page can be kept as a PDF file.
+    if (TheDialogs().AskYesNo(said + "\rСохранить отчёт в файл PDF?", "Печать результатов",
+                              MessageIcon::Question))
+        SaveReportPdf();
 }

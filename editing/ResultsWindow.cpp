@@ -55,6 +55,7 @@ ResultsWindow::ResultsWindow()
         QTimer::singleShot(0, this, [this, index] { List1Click(index); });
     });
     Text1->installEventFilter(this);
+    SetUpDataExchange();
 }
 
 std::vector<CaptionButton*> ResultsWindow::Commands() const {

@@ -15,6 +15,7 @@
 
 #include "Controls.h"
 #include "FormWindow.h"
+#include "PointTable.h"
 
 class ResultsWindow : public FormWindow {
     Q_OBJECT
@@ -113,6 +114,17 @@ private:
 
     void Interpolate();
     void EndInterpolation();
+
+    // Ways in and out besides the buttons (DataExchange.cpp).
+    void SetUpDataExchange();
+    bool InResultsState() const;
+    void ShowDataMenu(int xPixels, int yPixels);
+    void OpenPoints();
+    void PastePoints();
+    void ReplacePoints(const PointTable& table);
+    void SavePoints();
+    void CopyResults();
+    void SaveReportPdf();
 };
 
 // The results window, loaded on first reference.

@@ -207,3 +207,36 @@ double CorrelationCoefficient() {
     // Sums beyond the range of a double measure nothing either.
     return std::isfinite(r) ? r : 0;
 }
+
+namespace {
+// Sum over the points of (Y - Yc)^2, from the computed values in FitMatrix(i, 0).
+double ResidualSumOfSquares() {
+    const auto& s = Shared;
+    double sum = 0;
+    for (int i = 1; i <= s.PointCount; ++i) {
+        const double r = s.PointY[i] - s.FitMatrix[i][0];
+        sum = sum + r * r;
+    }
+    return sum;
+}
+}  // namespace
+
+std::optional<double> DeterminationCoefficient() {
+    const auto& s = Shared;
+    double mean = 0;
+    for (int i = 1; i <= s.PointCount; ++i) mean = mean + s.PointY[i] / s.PointCount;
+    double total = 0;
+    for (int i = 1; i <= s.PointCount; ++i)
+        total = total + (s.PointY[i] - mean) * (s.PointY[i] - mean);
+    const double r2 = 1 - ResidualSumOfSquares() / total;
+    if (!(total > 0) || !std::isfinite(r2)) return std::nullopt;
+    return r2;
+}
+
+std::optional<double> ResidualStandardDeviation() {
+    const auto& s = Shared;
+    const int freedom = s.PointCount - s.UnknownCount;
+    const double deviation = std::sqrt(ResidualSumOfSquares() / freedom);
+    if (freedom < 1 || !std::isfinite(deviation)) return std::nullopt;
+    return deviation;
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 // Values of the fitted dependence: at one X, along the curve, at every point with
 // the relative deviations, and the correlation coefficient of the source points.
 
@@ -21,3 +23,11 @@ void ComputeDeviations();
 // Linear correlation coefficient of the source points; 0 where all X or all Y are
 // equal, since there is then no linear trend to measure.
 double CorrelationCoefficient();
+
+// How well the fitted dependence follows the source Y themselves (not the
+// linearised response the fit minimised), from the computed values ComputeDeviations
+// left in FitMatrix(i, 0): the coefficient of determination 1 - S / sum (Y - mean Y)^2,
+// and the residual standard deviation sqrt(S / (N - m)), with S = sum (Y - Yc)^2 and m
+// the fit's unknowns. Empty where undefined (all Y equal; no point to spare).
+std::optional<double> DeterminationCoefficient();
+std::optional<double> ResidualStandardDeviation();

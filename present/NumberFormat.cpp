@@ -41,6 +41,7 @@ std::string ExponentForm(double value, std::size_t width) {
 }  // namespace
 
 void SetDecimalSeparator(const std::string& s) { separator = s.empty() ? "." : s; }
+bool NumberSeparatorIsComma() { return separator == ","; }
 
 std::string FormatFixed(double value, std::int16_t width, std::int16_t decimals) {
     assert(std::isfinite(value) && "the engine reports non-finite results as failures");
@@ -60,6 +61,15 @@ std::string FormatFixed(double value, std::int16_t width, std::int16_t decimals)
     if (CharCount(text) <= field) return PadLeft(text, field);
     if (integerPart <= field) return FirstChars(text, field);
     return PadLeft(ExponentForm(value, field), field);
+}
+
+std::string ShortestText(double value) {
+    std::array<char, 64> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    std::string text(buffer.data(), error == std::errc() ? end : buffer.data());
+    for (char& c : text)
+        if (c == 'e') c = 'E';
+    return WithSeparator(text);
 }
 
 std::string CenterText(std::string& text, std::uint8_t width) {

@@ -7,6 +7,7 @@
 
 // The decimal separator FormatFixed writes (the user's regional one; "." until set).
 void SetDecimalSeparator(const std::string& separator);
+bool NumberSeparatorIsComma();
 
 // value with exactly `decimals` digits after the separator (0 decimals still ends in
 // the separator), right-aligned in `width` characters. A longer text is cut to its
@@ -14,6 +15,10 @@ void SetDecimalSeparator(const std::string& separator);
 // is wider than the field, the value is written in the exponent form that fits
 // (1,2346E+08), so no integer digit is ever dropped.
 std::string FormatFixed(double value, std::int16_t width, std::int16_t decimals);
+
+// The shortest text that reads back as the same double, with the regional separator
+// and the exponent written E (1,5E-12).
+std::string ShortestText(double value);
 
 // Trims text in place and returns it centred in `width` characters, any odd blank
 // on the right. A field narrower than the trimmed text returns the text unchanged.

@@ -2,11 +2,15 @@
 
 #include <cups/cups.h>
 
+#include <QFileInfo>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "Graph.h"
 #include "PainterSurface.h"
@@ -83,7 +87,7 @@ bool AcceptsJobs(const std::string& queue) {
 
 PrintOutcome SendToPrinter(const ImageSurface& sheet) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return {false, "в системе не настроен принтер по умолчанию"};
+    if (info.isNull()) return {false, NoDefaultPrinter};
     const std::string name = info.printerName().toStdString();
     if (!AcceptsJobs(name)) return {false, "принтер " + name + " не принимает задания"};
     QPrinter printer(info, QPrinter::HighResolution);
@@ -91,7 +95,7 @@ PrintOutcome SendToPrinter(const ImageSurface& sheet) {
 }
 
 // The composed page through the sender, then the sheet is gone again.
-PrintOutcome ComposeAndSend(PrintOutcome (*send)(const ImageSurface&)) {
+PrintOutcome ComposeAndSend(const std::function<PrintOutcome(const ImageSurface&)>& send) {
     ComposeReport();
     PrintSheetWindow& sheet = Form5();
     const PrintOutcome outcome = send(sheet.DrawingImage());
@@ -119,4 +123,25 @@ void ComposeReport() {
     PrintResults(d);
 }
 
+const char* const NoDefaultPrinter = "в системе не настроен принтер по умолчанию";
+
 PrintOutcome PrintReport() { return ComposeAndSend(SendToPrinter); }
+
+PrintOutcome SaveReportAsPdf(const std::string& path) {
+    const QFileInfo file(QString::fromStdString(path));
+    const bool existed = file.exists();
+    return ComposeAndSend([&](const ImageSurface& sheet) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(QString::fromStdString(path));
+        PrintOutcome outcome = PaintSheet(printer, sheet, "файл не открылся для записи");
+        // A page QPainter could not finish (a full disk) is no saved report.
+        if (outcome.printed && QFileInfo(file.filePath()).size() == 0)
+            outcome = {false, "запись не закончена (нет места на диске?)"};
+        // A file this command began and did not finish goes; nothing else is touched.
+        if (!outcome.printed && !existed && QFileInfo(file.filePath()).isFile())
+            std::remove(path.c_str());
+        return outcome;
+    });
+}

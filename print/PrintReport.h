@@ -17,3 +17,10 @@ struct PrintOutcome {
 // ComposeReport, the page to the default printer, the sheet unloaded and the other
 // windows closed. On failure nothing has been printed and the reason is given.
 PrintOutcome PrintReport();
+
+// The same page written as a PDF file with real text, instead of printed. On failure
+// no file is said to be written (one begun is removed).
+PrintOutcome SaveReportAsPdf(const std::string& path);
+
+// Why a report is not printed when the system has no default printer.
+extern const char* const NoDefaultPrinter;

@@ -9,6 +9,8 @@
 #include "NumberBox.h"
 #include "NumberText.h"
 #include "PointSet.h"
+#include "PointSources.h"
+#include "PointTable.h"
 #include "Program.h"
 #include "SharedState.h"
 
@@ -22,24 +24,34 @@ std::string EntryLine(int j) {
            std::to_string(j) + "] =" + Shared.PointYText[j];
 }
 
-// Asks until a count of 3..40 is typed; false when the user chose to stop.
-bool AskPointCount() {
+// The count of pairs, or a table pasted into its box instead.
+enum class CountAnswer { Count, Table, Stop };
+
+// Asks until a count of 3..40 is typed, or a valid table is pasted into the box (its
+// points are then the point set); Stop when the user chose to stop.
+CountAnswer AskPointCount() {
     for (;;) {
-        const std::string answer = TheDialogs().InputBox("Сколько пар точек будете вводить",
-                                                         "Ввод количества пар ", 2300, 2000);
-        Shared.PointCount = WholeNumberValue(NormalizeNumberText(answer));
+        const BoxAnswer answer = TheDialogs().InputBoxTakingTables(
+            "Сколько пар точек будете вводить", "Ввод количества пар ", 2300, 2000);
+        if (answer.tablePasted) {
+            if (const auto table = PointsOfClipboard()) {
+                UsePointTable(*table);
+                return CountAnswer::Table;
+            }
+            continue;  // told why; the count is asked again
+        }
+        Shared.PointCount = WholeNumberValue(NormalizeNumberText(answer.text));
         if (Shared.PointCount >= MinEnteredPoints && Shared.PointCount <= MaxEnteredPoints)
-            return true;
+            return CountAnswer::Count;
         TheDialogs().Beep();
         if (!TheDialogs().AskYesNo("Количество пар от 3 до 40 !!!    Продолжаете работу ?",
                                    "ОШИБКА !", MessageIcon::None))
-            return false;
+            return CountAnswer::Stop;
     }
 }
-}  // namespace
 
-void EnterPoints() {
-    auto& s = Shared;
+// The formula window as the backdrop of the entry, with the colour settings.
+FormulaWindow& PrepareEntry() {
     CloseOtherWindows();
     ActivateKeyboardLayout(UsEnglishLayout, 0);
     FormulaWindow& form = Form2();
@@ -50,11 +62,23 @@ void EnterPoints() {
     form.show();
     form.SetCaption("Ввод исходной информации");
     form.Drawing().SetForeColor(0);
+    return form;
+}
+}  // namespace
 
-    if (!AskPointCount()) {
-        form.hide();
-        EndProgram();
-        return;
+void EnterPoints() {
+    auto& s = Shared;
+    FormulaWindow& form = PrepareEntry();
+    switch (AskPointCount()) {
+        case CountAnswer::Stop:
+            form.hide();
+            EndProgram();
+            return;
+        case CountAnswer::Table:
+            FormulaWindowLayout();  // the pairs are in, sorted
+            return;
+        case CountAnswer::Count:
+            break;
     }
     form.List1->show();
     form.PlaceControl(form.List1, PixelsToTwips(form.List1->x()), PixelsToTwips(form.List1->y()),
@@ -73,5 +97,11 @@ void EnterPoints() {
         for (int j = 1; j <= i; ++j) AddListLine(form.List1, EntryLine(j));
     }
     SortPointsByX();
+    FormulaWindowLayout();
+}
+
+void EnterPointsFrom(const PointTable& table) {
+    PrepareEntry();
+    UsePointTable(table);
     FormulaWindowLayout();
 }

@@ -1,12 +1,17 @@
 #include "FormulaWindow.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QTimer>
 
 #include "Dialogs.h"
+#include "Drops.h"
 #include "EngineSequence.h"
 #include "ErrorReport.h"
 #include "FormulaChoice.h"
+#include "PointSources.h"
 #include "Program.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
@@ -42,6 +47,27 @@ FormulaWindow::FormulaWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::C
     });
     List1->installEventFilter(this);
     connect(Command5, &QPushButton::clicked, this, &FormulaWindow::Command5Click);
+    setAcceptDrops(true);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+            [this] { ReplacePointsOf(PointsOfChosenFile()); });
+}
+
+void FormulaWindow::ReplacePointsOf(const std::optional<PointTable>& table) {
+    if (!table) return;
+    UsePointTable(*table);
+    Command5->hide();
+    FormulaWindowLayout();
+}
+
+void FormulaWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void FormulaWindow::dropEvent(QDropEvent* event) {
+    const std::string path = DroppedFile(event->mimeData());
+    if (path.empty()) return;
+    event->acceptProposedAction();
+    ReplacePointsOf(PointsOfFile(path));
 }
 
 bool FormulaWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -6,9 +6,11 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <optional>
 
 #include "Controls.h"
 #include "FormWindow.h"
+#include "PointTable.h"
 
 class FormulaWindow : public FormWindow {
     Q_OBJECT
@@ -25,9 +27,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A file of points dropped on the window replaces the pairs.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Command5Click();
+    // Ctrl+O or a drop: the pairs of a file in place of these, the choice afresh.
+    void ReplacePointsOf(const std::optional<PointTable>& table);
 };
 
 // The formula window, loaded on first reference.

@@ -1,12 +1,17 @@
 #include "TitleWindow.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <cmath>
 #include <cstdint>
 
 #include "Controls.h"
 #include "DataEntry.h"
+#include "Drops.h"
 #include "Gradient.h"
+#include "PointSources.h"
 #include "Program.h"
 #include "SharedState.h"
 
@@ -43,6 +48,11 @@ TitleWindow::TitleWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::MsSan
     PlaceControl(Command1, 0, Command1Top, Command1Width, ButtonHeight);
     PlaceControl(Command2, 0, Command2Top, Command2Width, ButtonHeight);
     connect(Command1, &QPushButton::clicked, this, &TitleWindow::Command1Click);
+    setAcceptDrops(true);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+            [this] { EnterPointsOf(PointsOfChosenFile()); });
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
+            [this] { EnterPointsOf(PointsOfClipboard()); });
     connect(Command2, &QPushButton::clicked, this, &TitleWindow::Command2Click);
 }
 
@@ -119,6 +129,25 @@ void TitleWindow::resizeEvent(QResizeEvent* event) {
 void TitleWindow::Command1Click() {
     hide();  // never shown again
     EnterPoints();
+}
+
+void TitleWindow::EnterPointsOf(const std::optional<PointTable>& table) {
+    if (!table) return;
+    hide();  // never shown again
+    EnterPointsFrom(*table);
+}
+
+void TitleWindow::OpenPointFile(const std::string& path) { EnterPointsOf(PointsOfFile(path)); }
+
+void TitleWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void TitleWindow::dropEvent(QDropEvent* event) {
+    const std::string path = DroppedFile(event->mimeData());
+    if (path.empty()) return;
+    event->acceptProposedAction();
+    EnterPointsOf(PointsOfFile(path));
 }
 
 void TitleWindow::Command2Click() {

@@ -6,8 +6,10 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
 #include "FormWindow.h"
+#include "PointTable.h"
 
 class TitleWindow : public FormWindow {
     Q_OBJECT
@@ -25,13 +27,24 @@ public:
     QPushButton* Command1 = nullptr;  // "Готовы к работе ?"
     QPushButton* Command2 = nullptr;  // "Не готовы к работе ?"
 
+    // The program started with a data file: its points as if typed, the program on
+    // the formula choice; a file without a valid table is refused and this window
+    // stays.
+    void OpenPointFile(const std::string& path);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A file of points dropped on the window.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void PaintGradient();
     void Command1Click();
     void Command2Click();
+    // Ctrl+O, Ctrl+V and a drop: the points of a file or the clipboard, the boxes
+    // skipped.
+    void EnterPointsOf(const std::optional<PointTable>& table);
 };
 
 // The title window, loaded on first reference.

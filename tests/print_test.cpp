@@ -4,6 +4,7 @@
 
 #include <QPrinterInfo>
 #include <QTest>
+#include <cstdlib>
 
 #include "DrawingMatchers.h"
 #include "PrintReport.h"
@@ -81,7 +82,7 @@ TEST_F(Printing, ReachesTheDefaultPrinter) {
 
 TEST_F(Printing, CommandLeavesTheScreenTableForPicking) {
     DialogDriver answers;
-    if (QPrinterInfo::defaultPrinter().isNull()) answers.Ok();
+    if (QPrinterInfo::defaultPrinter().isNull()) answers.Answer(false);
     QTest::mouseClick(Form3().Command6, Qt::LeftButton);
     EXPECT_FALSE(Form5Loaded());
     EXPECT_TRUE(Form3().Command6->isVisible());
@@ -93,18 +94,34 @@ TEST_F(Printing, CommandLeavesTheScreenTableForPicking) {
     EXPECT_EQ(Form3().PickedColumn, 1);
 }
 
+// Run by the print-server test with its queue set to reject jobs (cupsreject).
+TEST_F(Printing, ARejectingQueueIsReported) {
+    if (!std::getenv("APPROX_QUEUE_REJECTS")) GTEST_SKIP() << "run by the print-server test";
+    DialogDriver answers;
+    answers.Ok();
+    QTest::mouseClick(Form3().Command6, Qt::LeftButton);
+    ASSERT_TRUE(answers.Done());
+    ASSERT_EQ(answers.SeenBoxes().size(), 1u);
+    EXPECT_EQ(answers.SeenBoxes()[0].prompt,
+              "Результаты не напечатаны: принтер " +
+                  QPrinterInfo::defaultPrinter().printerName().toStdString() +
+                  " не принимает задания.");
+    EXPECT_TRUE(Form3().Command6->isVisible());
+}
+
 TEST_F(Printing, WithoutAPrinterTheUserIsTold) {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a default printer is defined here";
     DialogDriver answers;
-    answers.Ok();
+    answers.Answer(false);  // no PDF instead
     const auto before = Form3().DrawingImage().OpsSinceClear().size();
     QTest::mouseClick(Form3().Command6, Qt::LeftButton);
     ASSERT_TRUE(answers.Done());
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     EXPECT_EQ(answers.SeenBoxes()[0].title, "Печать результатов");
     EXPECT_EQ(answers.SeenBoxes()[0].prompt,
-              "Результаты не напечатаны: в системе не настроен принтер по умолчанию.");
+              "Результаты не напечатаны: в системе не настроен принтер по умолчанию.\n"
+              "Сохранить отчёт в файл PDF?");
     EXPECT_EQ(Form3().DrawingImage().OpsSinceClear().size(), before);
     EXPECT_EQ(Shared.PointCount, 5);
     EXPECT_TRUE(Form3().Command1->isVisible());

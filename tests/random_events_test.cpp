@@ -49,6 +49,13 @@ public:
     }
     void Inform(const std::string&, const std::string&, MessageIcon) override {}
     void Beep() override {}
+    BoxAnswer InputBoxTakingTables(const std::string& p, const std::string& t, double x,
+                                   double y) override {
+        return {InputBox(p, t, x, y), false};
+    }
+    std::string OpenFileName(const std::string&) override { return {}; }
+    std::string SaveFileName(const std::string&, const std::string&) override { return {}; }
+    int ChooseFromMenu(const std::vector<std::string>&, int, int) override { return -1; }
 };
 
 class RandomEvents : public ProgramFixture {

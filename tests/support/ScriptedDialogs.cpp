@@ -24,3 +24,27 @@ void ScriptedDialogs::Inform(const std::string& prompt, const std::string& title
                              MessageIcon icon) {
     asked.push_back({"inform", prompt, title, 0, 0, icon});
 }
+
+BoxAnswer ScriptedDialogs::InputBoxTakingTables(const std::string& prompt, const std::string& title,
+                                                double x, double y) {
+    std::string text = InputBox(prompt, title, x, y);
+    if (text == TablePasted) return {{}, true};
+    return {text, false};
+}
+
+std::string ScriptedDialogs::OpenFileName(const std::string& title) {
+    return InputBox(title, title, 0, 0);
+}
+
+std::string ScriptedDialogs::SaveFileName(const std::string& title, const std::string&) {
+    return InputBox(title, title, 0, 0);
+}
+
+int ScriptedDialogs::ChooseFromMenu(const std::vector<std::string>& items, int x, int y) {
+    asked.push_back(
+        {"menu", items.empty() ? std::string() : items.front(), {}, double(x), double(y)});
+    if (choices_.empty()) throw std::logic_error("no scripted choice for a menu");
+    const int item = choices_.front();
+    choices_.pop_front();
+    return item;
+}

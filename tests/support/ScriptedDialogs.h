@@ -19,14 +19,23 @@ public:
     ScriptedDialogs() : previous_(UseDialogs(this)) {}
     ~ScriptedDialogs() override { UseDialogs(previous_); }
 
+    // Texts answer input boxes and file dialogs in turn; TablePasted answers the next
+    // box that takes tables as if a table were pasted into it.
     void QueueText(std::string text) { texts_.push_back(std::move(text)); }
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
+    void QueueChoice(int item) { choices_.push_back(item); }
+    static inline const std::string TablePasted = "\x01table";
 
     std::string InputBox(const std::string& prompt, const std::string& title, double x,
                          double y) override;
     bool AskYesNo(const std::string& prompt, const std::string& title, MessageIcon icon) override;
     void Inform(const std::string& prompt, const std::string& title, MessageIcon icon) override;
     void Beep() override { ++beeps; }
+    BoxAnswer InputBoxTakingTables(const std::string& prompt, const std::string& title, double x,
+                                   double y) override;
+    std::string OpenFileName(const std::string& title) override;
+    std::string SaveFileName(const std::string& title, const std::string& suggested) override;
+    int ChooseFromMenu(const std::vector<std::string>& items, int x, int y) override;
 
     std::vector<Asked> asked;
     int beeps = 0;
@@ -35,4 +44,5 @@ private:
     Dialogs* previous_;
     std::deque<std::string> texts_;
     std::deque<bool> answers_;
+    std::deque<int> choices_;
 };

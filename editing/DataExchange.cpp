@@ -1,0 +1,112 @@
+// The results window's ways in and out besides its buttons: points opened from a
+// file or pasted from a spreadsheet, the points saved, the results copied, the report
+// written as a PDF; by shortcut or from the menu of a right click, in the results
+// state only.
+#include <QShortcut>
+
+#include "Clipboard.h"
+#include "Dialogs.h"
+#include "FormulaChoice.h"
+#include "PointSources.h"
+#include "PrintReport.h"
+#include "ResultsText.h"
+#include "ResultsWindow.h"
+#include "SharedState.h"
+
+namespace {
+// A file's name, for the messages.
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+}  // namespace
+
+void ResultsWindow::SetUpDataExchange() {
+    const std::pair<QKeySequence, void (ResultsWindow::*)()> keys[] = {
+        {QKeySequence::Open, &ResultsWindow::OpenPoints},
+        {QKeySequence::Paste, &ResultsWindow::PastePoints},
+        {QKeySequence::Save, &ResultsWindow::SavePoints},
+        {QKeySequence::Copy, &ResultsWindow::CopyResults},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), &ResultsWindow::SaveReportPdf},
+    };
+    for (const auto& [key, command] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
+            if (InResultsState()) (this->*command)();
+        });
+}
+
+bool ResultsWindow::InResultsState() const {
+    // Every other state hides "Изменение вида аппроксимирующей зависимости".
+    return Command2->isVisible() && !Text1->isVisible();
+}
+
+void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
+    std::vector<std::string> items = {"Открыть файл с точками…\tCtrl+O",
+                                      "Вставить точки из буфера обмена\tCtrl+V",
+                                      "Сохранить точки в файл…\tCtrl+S"};
+    std::vector<void (ResultsWindow::*)()> commands = {
+        &ResultsWindow::OpenPoints, &ResultsWindow::PastePoints, &ResultsWindow::SavePoints};
+    if (fitOnDisplay_) {
+        items.insert(items.end(),
+                     {"Копировать результаты\tCtrl+C", "Сохранить отчёт в PDF…\tCtrl+E"});
+        commands.insert(commands.end(),
+                        {&ResultsWindow::CopyResults, &ResultsWindow::SaveReportPdf});
+    }
+    const int chosen = TheDialogs().ChooseFromMenu(items, xPixels, yPixels);
+    if (chosen >= 0 && chosen < static_cast<int>(commands.size())) (this->*commands[chosen])();
+}
+
+void ResultsWindow::OpenPoints() {
+    if (const auto table = PointsOfChosenFile()) ReplacePoints(*table);
+}
+
+void ResultsWindow::PastePoints() {
+    if (const auto table = PointsOfClipboard()) ReplacePoints(*table);
+}
+
+void ResultsWindow::ReplacePoints(const PointTable& table) {
+    auto& s = Shared;
+    UsePointTable(table);
+    Drawing().Clear();
+    // The formula on display may need more points than the new set has.
+    const bool fits =
+        s.UnknownCount < s.PointCount && s.FormulaKind <= OfferedFormulaCount(s.PointCount);
+    if (!fits) {
+        fitOnDisplay_ = false;
+        update();
+        TheDialogs().Inform("Пар точек теперь " + std::to_string(s.PointCount) +
+                                ": выбранной зависимости их мало. Выберите другую.",
+                            "Внимание !", MessageIcon::Warning);
+        Command2Click();
+        return;
+    }
+    if (RunGuardedComputation()) ShowFit();
+    ShowCommandSet(RemovalRule::Strict);
+    SetCaption(ResultsCaption);
+}
+
+void ResultsWindow::SavePoints() {
+    const std::string path = TheDialogs().SaveFileName("Сохранить точки в файл", "точки.tsv");
+    if (path.empty()) return;
+    std::string error;
+    if (!WritePointFile(path, error))
+        TheDialogs().Inform("Точки не сохранены в файл «" + NameOf(path) + "»: " + error + ".",
+                            "ОШИБКА !", MessageIcon::Warning);
+}
+
+void ResultsWindow::CopyResults() {
+    if (fitOnDisplay_) SetClipboardText(ResultsText());
+}
+
+void ResultsWindow::SaveReportPdf() {
+    if (!fitOnDisplay_) return;
+    const std::string path = TheDialogs().SaveFileName("Сохранить отчёт в PDF", "отчёт.pdf");
+    if (path.empty()) return;
+    const PrintOutcome outcome = SaveReportAsPdf(path);
+    // Composing the page used the print table: the screen table is drawn again.
+    Redraw();
+    if (!outcome.printed)
+        TheDialogs().Inform(
+            "Отчёт не сохранён в файл «" + NameOf(path) + "»: " + outcome.reason + ".", "ОШИБКА !",
+            MessageIcon::Warning);
+}

@@ -1,0 +1,51 @@
+#include "ResultsText.h"
+
+#include <optional>
+
+#include "Evaluate.h"
+#include "FormulaKinds.h"
+#include "NumberFormat.h"
+#include "SharedState.h"
+
+namespace {
+std::string Line(const std::string& label, const std::string& value) {
+    return label + "\t" + value + "\n";
+}
+
+std::string Figure(const std::optional<double>& value) {
+    return value ? ShortestText(*value) : "не определён";
+}
+
+// A stored text, which holds "." as typed numbers keep it, in the regional form.
+std::string Regional(std::string text) {
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos && NumberSeparatorIsComma()) text[point] = ',';
+    return text;
+}
+}  // namespace
+
+std::string ResultsText() {
+    const auto& s = Shared;
+    const double r = CorrelationCoefficient();
+    ComputeDeviations();
+    std::string text = Line("Зависимость", s.FormulaTexts[s.FormulaKind]);
+    if (IsPolynomialKind(s.FormulaKind)) {
+        text += Line("Степень полинома", std::to_string(s.TypedDegree));
+        for (int i = 1; i <= s.UnknownCount; ++i)
+            text += Line("A[" + std::to_string(s.FormulaKind == KindPolynomial ? i - 1 : i) + "]",
+                         ShortestText(s.FitMatrix[0][i]));
+    } else {
+        text += Line("A", ShortestText(s.CoefA)) + Line("B", ShortestText(s.CoefB));
+        if (s.FormulaKind >= FirstThreeCoefficientKind) text += Line("C", ShortestText(s.CoefC));
+    }
+    text += Line("Среднестатистическое отклонение, %", ShortestText(s.MeanDeviation));
+    text += Line("Коэффициент корреляции", ShortestText(r));
+    text += Line("Коэффициент детерминации (по Y)", Figure(DeterminationCoefficient()));
+    text += Line("Остаточное стандартное отклонение", Figure(ResidualStandardDeviation()));
+    text += "\nN\tX(исх.)\tY(исх.)\tY(расч.)\tОтклонение, %\n";
+    for (int i = 1; i <= s.PointCount; ++i)
+        text += std::to_string(i) + "\t" + Regional(s.PointXText[i]) + "\t" +
+                Regional(s.PointYText[i]) + "\t" + ShortestText(s.FitMatrix[i][0]) + "\t" +
+                ShortestText(s.Deviation[i]) + "\n";
+    return text;
+}
