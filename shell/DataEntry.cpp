@@ -75,6 +75,7 @@ void EnterPoints() {
             EndProgram();
             return;
         case CountAnswer::Table:
+            form.List1->show();
             FormulaWindowLayout();  // the pairs are in, sorted
             return;
         case CountAnswer::Count:
@@ -101,7 +102,7 @@ void EnterPoints() {
 }
 
 void EnterPointsFrom(const PointTable& table) {
-    PrepareEntry();
+    PrepareEntry().List1->show();
     UsePointTable(table);
     FormulaWindowLayout();
 }

@@ -134,7 +134,8 @@ TEST(PointFiles, FileRulesAndFailures) {
         out << Lines(3) << std::string(MaxPointFileBytes, '#');
     }
     EXPECT_EQ(ReadPointFile(big).error, "файл не прочитан: он больше 1 МБ");
-    EXPECT_EQ(ReadPointFile((folder / "missing.csv").string()).error, "файл не прочитан: файла нет");
+    EXPECT_EQ(ReadPointFile((folder / "missing.csv").string()).error,
+              "файл не прочитан: файла нет");
 
     UsePoints({{"1", "2"}, {"2", "3"}, {"3", "5"}});
     std::string error;

@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -37,6 +39,19 @@ DialogDriver& DialogDriver::Inspect(std::function<void()> check) {
     return *this;
 }
 
+DialogDriver& DialogDriver::Paste() {
+    pending_.push_back({Step::PasteText, {}, {}});
+    return *this;
+}
+DialogDriver& DialogDriver::ChooseFile(const std::string& path) {
+    pending_.push_back({Step::File, path, {}});
+    return *this;
+}
+DialogDriver& DialogDriver::ChooseItem(int index) {
+    pending_.push_back({Step::Item, {}, {}, index});
+    return *this;
+}
+
 DialogDriver& DialogDriver::Ok() {
     pending_.push_back({Step::Okay, {}, {}});
     return *this;
@@ -44,6 +59,24 @@ DialogDriver& DialogDriver::Ok() {
 
 void DialogDriver::Poll() {
     if (pending_.empty()) return;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        menu && menu->isVisible()) {
+        if (menu->property("driverSeen").toBool()) return;
+        menu->setProperty("driverSeen", true);
+        const Step step = pending_.front();
+        pending_.pop_front();
+        std::string items;
+        for (QAction* action : menu->actions()) items += action->text().toStdString() + "\n";
+        seen_.push_back({"menu", {}, items, menu->x(), menu->y()});
+        const auto actions = menu->actions();
+        if (step.kind == Step::Item && step.item >= 0 && step.item < actions.size()) {
+            menu->setActiveAction(actions[step.item]);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            QTest::keyClick(menu, Qt::Key_Escape);
+        }
+        return;
+    }
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) return;
     // Let the box finish showing before it is answered.
@@ -57,6 +90,18 @@ void DialogDriver::Poll() {
     if (pending_.empty()) return;
     const Step step = pending_.front();
     pending_.pop_front();
+    if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+        seen_.push_back({"file", files->windowTitle().toStdString(), {}, files->x(), files->y()});
+        auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (step.kind == Step::File && edit) {
+            edit->setFocus();
+            edit->setText(QString::fromStdString(step.text));
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else {
+            QMetaObject::invokeMethod(files, "reject", Qt::QueuedConnection);
+        }
+        return;
+    }
     if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         seen_.push_back({"input", input->windowTitle().toStdString(),
                          input->labelText().toStdString(), input->x(), input->y()});
@@ -65,6 +110,9 @@ void DialogDriver::Poll() {
             edit->setFocus();
             QTest::keyClicks(edit, QString::fromStdString(step.text));
             QTest::keyClick(edit, Qt::Key_Return);
+        } else if (step.kind == Step::PasteText && edit) {
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         } else {
             QMetaObject::invokeMethod(input, "reject", Qt::QueuedConnection);
         }

@@ -34,15 +34,22 @@ public:
     DialogDriver& Ok();
     // Runs the check when the next box has opened, before that box is answered.
     DialogDriver& Inspect(std::function<void()> check);
+    // Presses Ctrl+V in the next input box.
+    DialogDriver& Paste();
+    // Types the path into the next file dialog and presses Enter.
+    DialogDriver& ChooseFile(const std::string& path);
+    // Chooses item `index` (from 0) of the next menu; -1 closes it with Escape.
+    DialogDriver& ChooseItem(int index);
 
     bool Done() const { return pending_.empty(); }
     const std::vector<Seen>& SeenBoxes() const { return seen_; }
 
 private:
     struct Step {
-        enum Kind { TypeText, CancelBox, Yes, No, Okay, Check } kind;
+        enum Kind { TypeText, CancelBox, Yes, No, Okay, Check, PasteText, File, Item } kind;
         std::string text;
         std::function<void()> check;
+        int item = 0;
     };
     void Poll();
     std::deque<Step> pending_;

@@ -1,0 +1,307 @@
+// Points in and out of the real windows: a file opened, dropped or named at start,
+// a table pasted from the clipboard, the points saved and opened again, the results
+// copied, the report written as a PDF; bad input refused in words with nothing lost.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "DialogDriver.h"
+#include "DrawingMatchers.h"
+#include "FormulaKinds.h"
+#include "FormulaWindow.h"
+#include "QuestionWindow.h"
+#include "ResultsFixture.h"
+#include "SharedState.h"
+#include "TitleWindow.h"
+
+namespace {
+
+// Files of the test in a folder of its own, removed afterwards.
+class DataExchange : public Commands {
+protected:
+    void SetUp() override {
+        Commands::SetUp();
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("approximation-exchange-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(folder_);
+        Commands::TearDown();
+    }
+    std::string File(const std::string& name, const std::string& text) {
+        const std::string path = (folder_ / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    std::string Path(const std::string& name) { return (folder_ / name).string(); }
+    static void Clipboard(const std::string& text) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    }
+    // A shortcut typed on the window, which the user has in front.
+    static void Key(QWidget* window, const QKeySequence& sequence) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window, sequence);
+    }
+    // The formula choice stands with these pairs, no box asked for them.
+    void ExpectFormulaChoiceWith(int pairs) {
+        ASSERT_TRUE(WaitUntil([] { return Form2Loaded() && Form2().List1->isVisible(); }));
+        EXPECT_EQ(Form2().windowTitle().toStdString(), "Выбор вида аппроксимирующей зависимости");
+        EXPECT_EQ(Shared.PointCount, pairs);
+    }
+    std::filesystem::path folder_;
+};
+
+const char* const Semicolons = "X;Y\n1;2,7\n3;7,6\n2;4,4\n4;12,1\n5;20,3\n";
+
+TEST_F(DataExchange, FileOpenedOnTheTitleWindowSkipsTheBoxes) {
+    driver.ChooseFile(File("points.csv", Semicolons));
+    Form1().show();
+    Key(&Form1(), QKeySequence::Open);
+    ExpectFormulaChoiceWith(5);
+    EXPECT_EQ(Shared.PointXText[2], "2");    // sorted by X
+    EXPECT_EQ(Shared.PointYText[2], "4.4");  // as typed input keeps a decimal comma
+    EXPECT_EQ(Shared.PointY[5], 20.3);
+    ASSERT_EQ(driver.SeenBoxes().size(), 1u);
+    EXPECT_EQ(driver.SeenBoxes()[0].kind, "file");
+    ClickFormula(KindExponential);
+    ASSERT_TRUE(ResultsShown());
+    EXPECT_EQ(Visible(), All());
+}
+
+// Drags the file over the window and drops it, as a file manager does.
+void DropFile(QWidget* window, const std::string& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    ASSERT_TRUE(enter.isAccepted()) << "the window takes no file";
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+}
+
+TEST_F(DataExchange, FileDroppedOnTheTitleAndTheFormulaWindow) {
+    Form1().show();
+    DropFile(&Form1(), File("points.tsv", "1\t2\n2\t4\n3\t8\n"));
+    ExpectFormulaChoiceWith(3);
+    // On the formula window a dropped file replaces the pairs.
+    DropFile(&Form2(), File("other.tsv", "1\t1\n2\t2\n3\t3\n4\t5\n"));
+    EXPECT_EQ(Shared.PointCount, 4);
+    EXPECT_EQ(Form2().List1->count(), 13);
+}
+
+TEST_F(DataExchange, FileNamedAtStart) {
+    const std::string path = File("points.tsv", "1\t2\n2\t4\n3\t8\n");
+    Form1().show();
+    Form1().OpenPointFile(path);
+    ExpectFormulaChoiceWith(3);
+    // A bad file leaves the title window standing.
+    UnloadAllWindows();
+    Form1().show();
+    driver.Ok();
+    Form1().OpenPointFile(Path("missing.tsv"));
+    ASSERT_TRUE(driver.Done());
+    EXPECT_EQ(driver.SeenBoxes().back().prompt,
+              "Точки не взяты из файла «missing.tsv»: файл не прочитан: файла нет.");
+    EXPECT_TRUE(Form1().isVisible());
+}
+
+TEST_F(DataExchange, TablePastedIntoTheCountBox) {
+    Clipboard("1\t2,5\n2\t3,5\n3\t4,5\n4\t5,5\n");
+    driver.Paste();
+    PressReady();
+    ExpectFormulaChoiceWith(4);
+    EXPECT_EQ(Shared.PointYText[4], "5.5");
+    ASSERT_EQ(driver.SeenBoxes().size(), 1u) << "no X or Y box";
+}
+
+struct BadSource {
+    const char* name;
+    std::string text;
+    std::string said;
+};
+
+TEST_F(DataExchange, BadFilesAreRefusedAndNothingChanges) {
+    std::string lines;
+    for (int i = 1; i <= 41; ++i) lines += std::to_string(i) + ";" + std::to_string(i) + "\n";
+    const BadSource sources[] = {
+        {"two.csv", "1;2\n3;4\n", "Точки не взяты из файла «two.csv»: пар точек меньше 3 (2)."},
+        {"many.csv", lines, "Точки не взяты из файла «many.csv»: больше 40 пар точек."},
+        {"one.csv", "1;2\n2;3\n7\n4;5\n",
+         "Точки не взяты из файла «one.csv»: в строке 3 нет числа Y."},
+        {"binary.dat",
+         std::string("\x7f"
+                     "ELF\0\0\x01",
+                     7),
+         "Точки не взяты из файла «binary.dat»: в нём не текст."},
+        {"big.csv", "1;2\n2;3\n3;4\n" + std::string(1 << 20, '#'),
+         "Точки не взяты из файла «big.csv»: файл не прочитан: он больше 1 МБ."},
+    };
+    Form1().show();
+    for (const auto& source : sources) {
+        driver.ChooseFile(File(source.name, source.text)).Ok();
+        Key(&Form1(), QKeySequence::Open);
+        ASSERT_TRUE(driver.Done()) << source.name;
+        EXPECT_EQ(driver.SeenBoxes().back().prompt, source.said);
+        EXPECT_EQ(driver.SeenBoxes().back().title, "ОШИБКА !");
+        EXPECT_TRUE(Form1().isVisible()) << "the program goes on where it was";
+        EXPECT_EQ(Shared.PointCount, 0);
+    }
+    Clipboard("");
+    driver.Ok();
+    Key(&Form1(), QKeySequence::Paste);
+    ASSERT_TRUE(driver.Done());
+    EXPECT_EQ(driver.SeenBoxes().back().prompt,
+              "Точки не взяты из буфера обмена: пар точек меньше 3 (0).");
+}
+
+TEST_F(DataExchange, PastedPointsReplaceAndRefit) {
+    FitToResults(Line(5), KindPolynomial, "1");
+    Clipboard("X\tY\n0\t1\n1\t3\n2\t5\n3\t7\n");
+    Key(&results(), QKeySequence::Paste);
+    EXPECT_EQ(Shared.PointCount, 4);
+    EXPECT_NEAR(Shared.FitMatrix[0][2], 2, 1e-12);  // Y = 1 + 2X
+    EXPECT_TRUE(FindText(Drawn(), "7"));
+    EXPECT_EQ(Visible(), All());
+
+    // A table that the fit cannot take is reported as any failed refit.
+    FitToResults(Line(4), KindExponential);
+    Clipboard("1;1\n2;0\n3;4\n");
+    Key(&results(), QKeySequence::Paste);
+    EXPECT_EQ(Shared.PointCount, 3);
+    EXPECT_TRUE(FindTextContaining(Drawn(), "ЛОГАРИФМ НУЛЯ"));
+
+    // A bad table changes nothing.
+    const SharedState before = Shared;
+    Clipboard("1;1\n2\n");
+    driver.Ok();
+    Key(&results(), QKeySequence::Paste);
+    ASSERT_TRUE(driver.Done());
+    EXPECT_EQ(Shared.PointCount, before.PointCount);
+    EXPECT_EQ(Shared.PointYText[2], before.PointYText[2]);
+}
+
+TEST_F(DataExchange, SavedPointsOpenAsTheSameFit) {
+    FitToResults({{"1", "2,7"}, {"2", "4.4"}, {"3", "7.6"}, {"4", "12.1"}, {"5", "20.3"}},
+                 KindExponential);
+    const SharedState fitted = Shared;
+    const std::string path = Path("saved.tsv");
+    driver.ChooseFile(path);
+    Key(&results(), QKeySequence::Save);
+    ASSERT_TRUE(driver.Done());
+    ASSERT_TRUE(std::filesystem::exists(path));
+    Clipboard("1\t1\n2\t2\n3\t3\n");
+    Key(&results(), QKeySequence::Paste);  // other points between
+    driver.ChooseFile(path);
+    Key(&results(), QKeySequence::Open);
+    ASSERT_TRUE(driver.Done());
+    ASSERT_EQ(Shared.PointCount, 5);
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(Shared.PointXText[i], fitted.PointXText[i]);
+        EXPECT_EQ(Shared.PointYText[i], fitted.PointYText[i]);
+    }
+    EXPECT_EQ(Shared.CoefA, fitted.CoefA);
+    EXPECT_EQ(Shared.CoefB, fitted.CoefB);
+
+    // A file that cannot be written is said so, and nothing claims it saved.
+    driver.ChooseFile(Path("no/such/folder/points.tsv")).Ok();
+    Key(&results(), QKeySequence::Save);
+    ASSERT_TRUE(driver.Done());
+    EXPECT_EQ(driver.SeenBoxes().back().prompt.rfind("Точки не сохранены в файл «points.tsv»: ", 0),
+              0u)
+        << driver.SeenBoxes().back().prompt;
+}
+
+// The value of a labelled line of the copied results.
+double Copied(const std::string& text, const std::string& label) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind(label + "\t", 0) == 0) {
+            std::string value = line.substr(label.size() + 1);
+            for (char& c : value)
+                if (c == ',') c = '.';
+            double number = 0;
+            std::from_chars(value.data(), value.data() + value.size(), number);
+            return number;
+        }
+    ADD_FAILURE() << "no line " << label << " in\n" << text;
+    return 0;
+}
+
+TEST_F(DataExchange, CopiedResultsHoldEveryDigitAndTheTable) {
+    FitToResults({{"1", "2.7"}, {"2", "4.4"}, {"3", "7.6"}, {"4", "12.1"}, {"5", "20.3"}},
+                 KindExponential);
+    Key(&results(), QKeySequence::Copy);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    EXPECT_EQ(text.rfind("Зависимость\tY=A*Exp(B*X)\n", 0), 0u) << text;
+    EXPECT_EQ(Copied(text, "A"), Shared.CoefA);
+    EXPECT_EQ(Copied(text, "B"), Shared.CoefB);
+    // On Y itself: 1 - sum (Y - Yc)^2 / sum (Y - mean)^2, the computed values from the
+    // coefficients by hand.
+    double residual = 0, total = 0, mean = (2.7 + 4.4 + 7.6 + 12.1 + 20.3) / 5;
+    for (int i = 1; i <= 5; ++i) {
+        const double computed = Shared.CoefA * std::exp(Shared.CoefB * i);
+        residual += (Shared.PointY[i] - computed) * (Shared.PointY[i] - computed);
+        total += (Shared.PointY[i] - mean) * (Shared.PointY[i] - mean);
+    }
+    EXPECT_NEAR(Copied(text, "Коэффициент детерминации (по Y)"), 1 - residual / total, 1e-12);
+    EXPECT_NEAR(Copied(text, "Остаточное стандартное отклонение"), std::sqrt(residual / 3), 1e-12);
+    EXPECT_NE(text.find("N\tX(исх.)\tY(исх.)\tY(расч.)\tОтклонение, %\n"), std::string::npos);
+    EXPECT_NE(text.find("\n5\t5\t20.3\t"), std::string::npos) << text;
+}
+
+TEST_F(DataExchange, MenuOfARightClickOnlyInTheResultsState) {
+    FitToResults(Line(5), KindExponential);
+    QGuiApplication::clipboard()->clear();
+    driver.ChooseItem(3);  // "Копировать результаты"
+    ClickWindow(900, 600, Qt::RightButton);
+    ASSERT_TRUE(driver.Done());
+    const std::string items = driver.SeenBoxes().back().prompt;
+    EXPECT_NE(items.find("Сохранить отчёт в PDF…\tCtrl+E"), std::string::npos) << items;
+    EXPECT_FALSE(QGuiApplication::clipboard()->text().isEmpty());
+    // In the pick for removal a right click picks, as ever.
+    const std::size_t boxes = driver.SeenBoxes().size();
+    Press(results().Command4);
+    ClickWindow(Cell(1, 2).x(), Cell(1, 2).y(), Qt::RightButton);
+    EXPECT_TRUE(Form4Loaded()) << "the removal question";
+    EXPECT_EQ(driver.SeenBoxes().size(), boxes) << "no menu";
+}
+
+// Writes the report of the typical road as a PDF where the PDF test asks for it.
+TEST_F(DataExchange, ReportAsPdf) {
+    const char* out = std::getenv("APPROX_PDF_OUT");
+    if (!out) GTEST_SKIP() << "run by the PDF report test";
+    FitToResults({{"1", "2.7"}, {"2", "4.4"}, {"3", "7.6"}, {"4", "12.1"}, {"5", "20.3"}},
+                 KindExponential);
+    driver.ChooseFile(out);
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    ASSERT_TRUE(driver.Done());
+    EXPECT_TRUE(std::filesystem::exists(out));
+    EXPECT_EQ(Shared.TableLeft, 640) << "the screen table is back for picking";
+}
+
+TEST_F(DataExchange, PdfThatCannotBeWrittenIsSaidSo) {
+    FitToResults(Line(5), KindExponential);
+    driver.ChooseFile(Path("no/such/folder/report.pdf")).Ok();
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    ASSERT_TRUE(driver.Done());
+    EXPECT_EQ(driver.SeenBoxes().back().prompt.rfind("Отчёт не сохранён в файл «report.pdf»: ", 0),
+              0u)
+        << driver.SeenBoxes().back().prompt;
+    EXPECT_FALSE(std::filesystem::exists(Path("no/such/folder/report.pdf")));
+}
+
+}  // namespace
