@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "NumberFormat.h"
+#include "ProgramIcon.h"
 #include "QtDialogs.h"
 #include "StandardTexts.h"
 #include "TitleWindow.h"
@@ -12,6 +13,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("approximation"));
+    app.setWindowIcon(ProgramIcon());
     // Result texts follow the user's regional decimal separator; typed numbers and
     // tick labels never do.
     SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());

@@ -325,6 +325,23 @@ TEST(Correlation, OfTheSourcePoints) {
     EXPECT_TRUE(std::isfinite(CorrelationCoefficient()));
 }
 
+TEST(Curve, KeepsSamplesStrictlyBetweenRowsTenAndThreeHundredFifty) {
+    // X 0..8 and Y 10..50 map Y to up pixels 6.675 Y - 33.75 (see the plot frame
+    // tests); a constant curve at up pixel u lies on screen row 350 - u.
+    UsePoints(std::vector<std::pair<double, double>>{{0.3, 12}, {4, 30}, {7.9, 47}});
+    Shared.FormulaKind = KindSine;  // A = 0: the constant C at every X
+    Shared.CoefA = 0;
+    auto samplesOnRow = [](int row) {
+        Shared.CoefC = (350 - row + 33.75) / 6.675;
+        SampleCurve();
+        return Shared.CurvePointCount;
+    };
+    EXPECT_EQ(samplesOnRow(10), 0);
+    EXPECT_GT(samplesOnRow(11), 290);
+    EXPECT_GT(samplesOnRow(349), 290);
+    EXPECT_EQ(samplesOnRow(350), 0);
+}
+
 TEST(Curve, StaysInsideTheBandAndEnds) {
     UsePoints(Sample({0.1, 0.5, 1, 2, 3}, [](double x) { return 1 / x; }));
     ChooseKind(KindHyperbolic);

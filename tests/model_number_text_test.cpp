@@ -126,6 +126,14 @@ TEST_F(SortPoints, MovesWholePairs) {
     }
 }
 
+TEST_F(SortPoints, EqualXAreNeverExchangedWithEachOther) {
+    SetPoints({{5, 10}, {5, 20}, {5, 30}});
+    SortPointsByX();
+    EXPECT_EQ(Shared.PointY[1], 10);
+    EXPECT_EQ(Shared.PointY[2], 20);
+    EXPECT_EQ(Shared.PointY[3], 30);
+}
+
 TEST_F(SortPoints, EqualXFollowTheExchanges) {
     SetPoints({{2, 10}, {2, 20}, {1, 30}});
     SortPointsByX();
