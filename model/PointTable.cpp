@@ -182,10 +182,23 @@ std::string Cell(const std::string& text) {
 }
 }  // namespace
 
+// A stored text as typed input must be to come back to it: reading normalises the
+// first comma to a point again, so a text that still holds a comma (typed with two)
+// is written with its point before that comma as the comma it was.
+std::string AsTyped(std::string stored) {
+    const std::size_t comma = stored.find(',');
+    if (comma == std::string::npos) return stored;
+    const std::size_t point = stored.rfind('.', comma);
+    if (point != std::string::npos) stored[point] = ',';
+    return stored;
+}
+
 std::string PointTableText() {
     // A text the entry took for 0 because it held no number is written as that 0:
     // a file line without a number is refused when read.
-    auto cell = [](const std::string& stored) { return Cell(HasNumber(stored) ? stored : "0"); };
+    auto cell = [](const std::string& stored) {
+        return Cell(HasNumber(stored) ? AsTyped(stored) : "0");
+    };
     std::string text = "X\tY\n";
     for (int i = 1; i <= Shared.PointCount; ++i)
         text += cell(Shared.PointXText[i]) + "\t" + cell(Shared.PointYText[i]) + "\n";

@@ -103,7 +103,7 @@ TEST(PointFiles, SavedPairsComeBackAsTyped) {
     UsePoints({{"3", "7.6"},
                {"1,5", "2.7"},
                {"  2", "4.4 "},
-               {"1.5,7", "7\"\""},
+               {"1,5,7", "7\"\""},
                {"5e-3", "-0"},
                {"4", "abc"}});
     const std::string text = PointTableText();
