@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QTest>
+#include <fstream>
+#include <string>
 
 #include "Dialogs.h"
 #include "FormulaWindow.h"
@@ -45,6 +47,14 @@ void UseFortyPoints() {
     }
 }
 
+// VmRSS of this process, from /proc.
+double ResidentMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024;
+    return 0;
+}
+
 void ClickToResults(benchmark::State& state) {
     DegreeAnswer answers;
     Dialogs* previous = UseDialogs(&answers);
@@ -55,7 +65,13 @@ void ClickToResults(benchmark::State& state) {
         ChooseFormula(1);
         Form3().repaint();
         benchmark::DoNotOptimize(Form3().DrawingImage().OpsSinceClear().size());
+        // The windows unloaded by the choice go, as the program's event loop lets them.
+        state.PauseTiming();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
     }
+    // The resident memory with the results window on display, in megabytes.
+    state.counters["resident_MB"] = ResidentMegabytes();
     UseDialogs(previous);
 }
 
