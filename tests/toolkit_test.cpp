@@ -19,6 +19,7 @@
 #include "PainterSurface.h"
 #include "Program.h"
 #include "ProgramFixture.h"
+#include "ProgramIcon.h"
 #include "RecordingSurface.h"
 #include "StandardNumberText.h"
 #include "StandardTexts.h"
@@ -103,6 +104,14 @@ TEST(DrawingSurface, ScaledScreensGetTheirOwnPixels) {
     EXPECT_EQ(image.pixelColor(21, 21), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(39, 39), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(41, 41), QColor(255, 255, 255));
+}
+
+TEST(Controls, TheWindowsCarryTheProgramsIcon) {
+    const QIcon icon = ProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QImage image = icon.pixmap(64, 64).toImage();
+    EXPECT_EQ(image.pixelColor(6, 32), QColor(0xff, 0xff, 0x80)) << "the light yellow ground";
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "round corners";
 }
 
 TEST(Controls, StandardButtonsAreRussian) {
