@@ -59,15 +59,11 @@ void FormulaWindow::ReplacePointsOf(const std::optional<PointTable>& table) {
     FormulaWindowLayout();
 }
 
-void FormulaWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
-}
+void FormulaWindow::dragEnterEvent(QDragEnterEvent* event) { AcceptFileDrag(event); }
 
 void FormulaWindow::dropEvent(QDropEvent* event) {
-    const std::string path = DroppedFile(event->mimeData());
-    if (path.empty()) return;
-    event->acceptProposedAction();
-    ReplacePointsOf(PointsOfFile(path));
+    if (const std::string path = TakeDroppedFile(event); !path.empty())
+        ReplacePointsOf(PointsOfFile(path));
 }
 
 bool FormulaWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -139,15 +139,11 @@ void TitleWindow::EnterPointsOf(const std::optional<PointTable>& table) {
 
 void TitleWindow::OpenPointFile(const std::string& path) { EnterPointsOf(PointsOfFile(path)); }
 
-void TitleWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
-}
+void TitleWindow::dragEnterEvent(QDragEnterEvent* event) { AcceptFileDrag(event); }
 
 void TitleWindow::dropEvent(QDropEvent* event) {
-    const std::string path = DroppedFile(event->mimeData());
-    if (path.empty()) return;
-    event->acceptProposedAction();
-    EnterPointsOf(PointsOfFile(path));
+    if (const std::string path = TakeDroppedFile(event); !path.empty())
+        EnterPointsOf(PointsOfFile(path));
 }
 
 void TitleWindow::Command2Click() {

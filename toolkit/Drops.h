@@ -3,7 +3,11 @@
 
 #include <string>
 
-class QMimeData;
+class QDragEnterEvent;
+class QDropEvent;
 
-// The local file a drag carries (the first of them); empty when it carries none.
-std::string DroppedFile(const QMimeData* data);
+// Takes a drag over the window when it carries a local file.
+void AcceptFileDrag(QDragEnterEvent* event);
+// The local file a drop brings (the first of them), the drop accepted; empty when it
+// brings none.
+std::string TakeDroppedFile(QDropEvent* event);
