@@ -1,21 +1,23 @@
 // The one main of the window tests: Qt's offscreen platform on a 1280x1024 screen at
-// 96 dpi unless the environment names another platform, then GoogleTest.
+// 96 dpi unless the environment names another platform, then GoogleTest. Whatever Qt
+// keeps between runs (the file dialog's last folder) goes to a scratch folder of the
+// test's own, not to the user's settings, and the folder goes at the end.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
-#include <cstdlib>
+#include <QTemporaryDir>
 
 #include "QtDialogs.h"
 #include "StandardTexts.h"
 
 int main(int argc, char** argv) {
-    QString config;
+    QTemporaryDir scratch(QDir::temp().filePath(QStringLiteral("approximation-test-XXXXXX")));
+    qputenv("XDG_CONFIG_HOME", QDir(scratch.path()).filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_CACHE_HOME", QDir(scratch.path()).filePath(QStringLiteral("cache")).toUtf8());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        config = QDir::temp().filePath(QStringLiteral("approximation-test-screen-%1.json")
-                                           .arg(QCoreApplication::applicationPid()));
+        const QString config = QDir(scratch.path()).filePath(QStringLiteral("screen.json"));
         QFile file(config);
         if (file.open(QIODevice::WriteOnly))
             file.write(
@@ -30,7 +32,5 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     UseDialogs(&dialogs);
     testing::InitGoogleTest(&argc, argv);
-    int result = RUN_ALL_TESTS();
-    if (!config.isEmpty()) QFile::remove(config);
-    return result;
+    return RUN_ALL_TESTS();
 }
