@@ -3,6 +3,7 @@
 // written as a PDF; by shortcut or from the menu of a right click, in the results
 // state only.
 #include <QShortcut>
+#include <filesystem>
 
 #include "Clipboard.h"
 #include "Dialogs.h"
@@ -16,8 +17,7 @@
 namespace {
 // A file's name, for the messages.
 std::string NameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return std::filesystem::path(path).filename().string();
 }
 }  // namespace
 
