@@ -3,7 +3,6 @@
 // written as a PDF; by shortcut or from the menu of a right click, in the results
 // state only.
 #include <QShortcut>
-#include <filesystem>
 
 #include "Clipboard.h"
 #include "Dialogs.h"
@@ -13,13 +12,6 @@
 #include "ResultsText.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
-
-namespace {
-// A file's name, for the messages.
-std::string NameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
-}  // namespace
 
 void ResultsWindow::SetUpDataExchange() {
     const std::pair<QKeySequence, void (ResultsWindow::*)()> keys[] = {
@@ -69,9 +61,7 @@ void ResultsWindow::ReplacePoints(const PointTable& table) {
     UsePointTable(table);
     Drawing().Clear();
     // The formula on display may need more points than the new set has.
-    const bool fits =
-        s.UnknownCount < s.PointCount && s.FormulaKind <= OfferedFormulaCount(s.PointCount);
-    if (!fits) {
+    if (!ChosenFormulaFits()) {
         fitOnDisplay_ = false;
         update();
         TheDialogs().Inform("Пар точек теперь " + std::to_string(s.PointCount) +
@@ -90,7 +80,7 @@ void ResultsWindow::SavePoints() {
     if (path.empty()) return;
     std::string error;
     if (!WritePointFile(path, error))
-        TheDialogs().Inform("Точки не сохранены в файл «" + NameOf(path) + "»: " + error + ".",
+        TheDialogs().Inform("Точки не сохранены в файл «" + FileNameOf(path) + "»: " + error + ".",
                             "ОШИБКА !", MessageIcon::Warning);
 }
 
@@ -107,6 +97,6 @@ void ResultsWindow::SaveReportPdf() {
     Redraw();
     if (!outcome.printed)
         TheDialogs().Inform(
-            "Отчёт не сохранён в файл «" + NameOf(path) + "»: " + outcome.reason + ".", "ОШИБКА !",
-            MessageIcon::Warning);
+            "Отчёт не сохранён в файл «" + FileNameOf(path) + "»: " + outcome.reason + ".",
+            "ОШИБКА !", MessageIcon::Warning);
 }

@@ -16,8 +16,7 @@ std::optional<PointTable> Checked(const PointTable& table, const std::string& so
 }  // namespace
 
 std::optional<PointTable> PointsOfFile(const std::string& path) {
-    return Checked(ReadPointFile(path),
-                   "файла «" + std::filesystem::path(path).filename().string() + "»");
+    return Checked(ReadPointFile(path), "файла «" + FileNameOf(path) + "»");
 }
 
 std::optional<PointTable> PointsOfClipboard() {
@@ -28,4 +27,8 @@ std::optional<PointTable> PointsOfChosenFile() {
     const std::string path = TheDialogs().OpenFileName("Открыть файл с точками");
     if (path.empty()) return std::nullopt;
     return PointsOfFile(path);
+}
+
+std::string FileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
 }

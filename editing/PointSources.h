@@ -14,3 +14,6 @@ std::optional<PointTable> PointsOfFile(const std::string& path);
 std::optional<PointTable> PointsOfClipboard();
 // A file of points asked for with the file dialog, then read; none on Cancel.
 std::optional<PointTable> PointsOfChosenFile();
+
+// A file's name as the messages give it: without its folders.
+std::string FileNameOf(const std::string& path);

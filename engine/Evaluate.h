@@ -1,8 +1,8 @@
 #pragma once
-#include <optional>
-
 // Values of the fitted dependence: at one X, along the curve, at every point with
 // the relative deviations, and the correlation coefficient of the source points.
+
+#include <optional>
 
 // Value of kinds 3..13 at x (0 for the polynomials). A failure sets ComputationFailed
 // (FailLogArgument, FailOverflow or FailDivision) and returns 0; it never clears it.

@@ -1,6 +1,7 @@
 #include "Fit.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "EngineCodes.h"
 #include "FormulaKinds.h"
@@ -8,8 +9,6 @@
 #include "Solver.h"
 
 namespace {
-constexpr double Pi = 3.14159265358979323846;
-
 // e^t guarded: FailOverflow above ExpUpperLimit, 0 below ExpLowerLimit.
 double GuardedExp(double t, std::uint8_t& failure) {
     if (t > ExpUpperLimit) {
@@ -143,7 +142,7 @@ void RecoverCoefficients() {
     if (kind == KindPowerX || kind == KindPowerA) s.CoefB = GuardedExp(s1, failed);
     if (kind == KindExponential || kind == KindLogQuadratic || kind == KindExpQuadratic)
         s.CoefB = s2;
-    if (kind == KindSine) s.CoefB = s2 == 0 ? Pi / 2 : std::atan(s3 / s2);
+    if (kind == KindSine) s.CoefB = s2 == 0 ? std::numbers::pi / 2 : std::atan(s3 / s2);
     if (failed) return;
 
     s.CoefC = s1;

@@ -10,6 +10,8 @@
 
 namespace {
 using Square = std::array<std::array<double, MaxUnknowns + 1>, MaxUnknowns + 1>;
+// Columns 0..MaxUnknowns of the rows 1..n of points, as FitMatrix holds them.
+using Columns = std::array<std::array<double, MaxUnknowns + 1>, MaxEnteredPoints + 1>;
 
 // One plane rotation of rows j and c that zeroes (c, j), over columns first..m; rows
 // whose entries are both at most TinyMagnitude stay as they are. False when its
@@ -48,21 +50,25 @@ double RelativeSmallestPivot(std::int16_t n, std::int16_t m) {
     const auto& a = Shared.FitMatrix;
     // Each column first brought to entries of at most 1, so that neither its sum of
     // squares nor the products below leave the range of a double, whatever its unit.
-    std::array<double, MaxUnknowns + 1> scale{}, norm{};
+    Columns scaled{};
+    std::array<double, MaxUnknowns + 1> norm{};
     for (int k = 1; k <= m; ++k) {
         double largest = 0;
         for (int i = 1; i <= n; ++i) largest = std::max(largest, std::fabs(a[i][k]));
         if (!(largest > 0) || !std::isfinite(largest)) return 0;
-        scale[k] = 1 / largest;
+        const double scale = 1 / largest;
         double sum = 0;
-        for (int i = 1; i <= n; ++i) sum = sum + (a[i][k] * scale[k]) * (a[i][k] * scale[k]);
+        for (int i = 1; i <= n; ++i) {
+            scaled[i][k] = a[i][k] * scale;
+            sum = sum + scaled[i][k] * scaled[i][k];
+        }
         norm[k] = std::sqrt(sum);
     }
     Square g{};
     for (int j = 1; j <= m; ++j)
         for (int k = j; k <= m; ++k) {
             double sum = 0;
-            for (int i = 1; i <= n; ++i) sum = sum + (a[i][j] * scale[j]) * (a[i][k] * scale[k]);
+            for (int i = 1; i <= n; ++i) sum = sum + scaled[i][j] * scaled[i][k];
             g[j][k] = g[k][j] = sum / (norm[j] * norm[k]);
         }
     for (int j = 1; j <= m - 1; ++j)
@@ -96,7 +102,7 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
         return;
     }
 
-    std::array<std::array<double, MaxUnknowns + 1>, MaxEnteredPoints + 1> copy{};
+    Columns copy{};
     for (int i = 1; i <= n; ++i) {
         for (int k = 1; k <= m; ++k) copy[i][k] = a[i][k];
         copy[i][0] = a[i][0];

@@ -11,6 +11,11 @@ int OfferedFormulaCount(int pointCount) {
     return pointCount > 3 ? FormulaCount : FirstThreeCoefficientKind - 1;
 }
 
+bool ChosenFormulaFits() {
+    const auto& s = Shared;
+    return s.UnknownCount < s.PointCount && s.FormulaKind <= OfferedFormulaCount(s.PointCount);
+}
+
 DegreeVerdict TakeTypedDegree(std::uint8_t kind, std::string_view typed) {
     auto& s = Shared;
     const std::int16_t degree = WholeNumberValue(NormalizeNumberText(typed));

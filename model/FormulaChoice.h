@@ -12,6 +12,10 @@
 // least four points.
 int OfferedFormulaCount(int pointCount);
 
+// Whether the formula of the fit on display may be fitted to the point set as it is
+// now: offered for that many points, and with fewer unknowns than points.
+bool ChosenFormulaFits();
+
 // The outcome of a degree typed for a polynomial kind.
 enum class DegreeVerdict {
     NotPositive,      // 0, negative, not a number or Cancel: the choice starts afresh

@@ -11,12 +11,6 @@
 namespace {
 std::string separator = ".";
 
-std::string WithSeparator(std::string text) {
-    std::size_t point = text.find('.');
-    if (point != std::string::npos) text.replace(point, 1, separator);
-    return text;
-}
-
 std::string PadLeft(std::string text, std::size_t width) {
     std::size_t length = CharCount(text);
     if (length < width) text.insert(0, width - length, ' ');
@@ -41,7 +35,12 @@ std::string ExponentForm(double value, std::size_t width) {
 }  // namespace
 
 void SetDecimalSeparator(const std::string& s) { separator = s.empty() ? "." : s; }
-bool NumberSeparatorIsComma() { return separator == ","; }
+
+std::string WithSeparator(std::string text) {
+    std::size_t point = text.find('.');
+    if (point != std::string::npos) text.replace(point, 1, separator);
+    return text;
+}
 
 std::string FormatFixed(double value, std::int16_t width, std::int16_t decimals) {
     assert(std::isfinite(value) && "the engine reports non-finite results as failures");

@@ -7,7 +7,9 @@
 
 // The decimal separator FormatFixed writes (the user's regional one; "." until set).
 void SetDecimalSeparator(const std::string& separator);
-bool NumberSeparatorIsComma();
+// text with its first "." (as typed numbers and the C library write it) in that
+// regional separator.
+std::string WithSeparator(std::string text);
 
 // value with exactly `decimals` digits after the separator (0 decimals still ends in
 // the separator), right-aligned in `width` characters. A longer text is cut to its

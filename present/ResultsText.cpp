@@ -15,13 +15,6 @@ std::string Line(const std::string& label, const std::string& value) {
 std::string Figure(const std::optional<double>& value) {
     return value ? ShortestText(*value) : "не определён";
 }
-
-// A stored text, which holds "." as typed numbers keep it, in the regional form.
-std::string Regional(std::string text) {
-    const std::size_t point = text.find('.');
-    if (point != std::string::npos && NumberSeparatorIsComma()) text[point] = ',';
-    return text;
-}
 }  // namespace
 
 std::string ResultsText() {
@@ -44,8 +37,8 @@ std::string ResultsText() {
     text += Line("Остаточное стандартное отклонение", Figure(ResidualStandardDeviation()));
     text += "\nN\tX(исх.)\tY(исх.)\tY(расч.)\tОтклонение, %\n";
     for (int i = 1; i <= s.PointCount; ++i)
-        text += std::to_string(i) + "\t" + Regional(s.PointXText[i]) + "\t" +
-                Regional(s.PointYText[i]) + "\t" + ShortestText(s.FitMatrix[i][0]) + "\t" +
+        text += std::to_string(i) + "\t" + WithSeparator(s.PointXText[i]) + "\t" +
+                WithSeparator(s.PointYText[i]) + "\t" + ShortestText(s.FitMatrix[i][0]) + "\t" +
                 ShortestText(s.Deviation[i]) + "\n";
     return text;
 }

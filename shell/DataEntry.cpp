@@ -15,7 +15,6 @@
 #include "SharedState.h"
 
 namespace {
-constexpr double EntryLineHeight = 195;  // twips per list line and per input box step
 constexpr double XBoxLeft = 2200, YBoxLeft = 6550, BoxTop = 2300;  // twips of the screen
 
 std::string EntryLine(int j) {

@@ -24,7 +24,7 @@ constexpr double Label4Width = 6735, Label4Height = 855;
 constexpr double Command5Width = 2895, Command5Height = 495;
 constexpr double LongListHeight = 2600, ShortListHeight = 2100;
 // The degree box: twips of the screen, one list line lower for each kind.
-constexpr double DegreeBoxX = 2200, DegreeBoxTop = 2400, EntryLineHeight = 195;
+constexpr double DegreeBoxX = 2200, DegreeBoxTop = 2400;
 
 double FormulaListHeight() { return Shared.PointCount > 3 ? LongListHeight : ShortListHeight; }
 }  // namespace

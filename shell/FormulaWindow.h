@@ -12,6 +12,10 @@
 #include "FormWindow.h"
 #include "PointTable.h"
 
+// Twips per line of the window's list, and per step down of the boxes that ask for
+// the line's values (the pairs, the degree of a polynomial).
+constexpr double EntryLineHeight = 195;
+
 class FormulaWindow : public FormWindow {
     Q_OBJECT
 public:

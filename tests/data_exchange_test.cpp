@@ -23,6 +23,7 @@
 #include "FormulaWindow.h"
 #include "QuestionWindow.h"
 #include "ResultsFixture.h"
+#include "ScratchFolder.h"
 #include "SharedState.h"
 #include "TitleWindow.h"
 
@@ -31,22 +32,12 @@ namespace {
 // Files of the test in a folder of its own, removed afterwards.
 class DataExchange : public Commands {
 protected:
-    void SetUp() override {
-        Commands::SetUp();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("approximation-exchange-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(folder_);
-        Commands::TearDown();
-    }
     std::string File(const std::string& name, const std::string& text) {
-        const std::string path = (folder_ / name).string();
+        const std::string path = Path(name);
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }
-    std::string Path(const std::string& name) { return (folder_ / name).string(); }
+    std::string Path(const std::string& name) { return folder_.Path(name); }
     static void Clipboard(const std::string& text) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     }
@@ -62,7 +53,7 @@ protected:
         EXPECT_EQ(Form2().windowTitle().toStdString(), "Выбор вида аппроксимирующей зависимости");
         EXPECT_EQ(Shared.PointCount, pairs);
     }
-    std::filesystem::path folder_;
+    ScratchFolder folder_{"approximation-exchange"};
 };
 
 const char* const Semicolons = "X;Y\n1;2,7\n3;7,6\n2;4,4\n4;12,1\n5;20,3\n";

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 
 #include "PointSetup.h"
 #include "PointTable.h"
+#include "ScratchFolder.h"
 #include "SharedState.h"
 
 namespace {
@@ -125,29 +125,25 @@ TEST(PointFiles, SavedPairsComeBackAsTyped) {
 }
 
 TEST(PointFiles, FileRulesAndFailures) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("approximation-points-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string big = (folder / "big.csv").string();
+    const ScratchFolder folder("approximation-points");
+    const std::string big = folder.Path("big.csv");
     {
         std::ofstream out(big);
         out << Lines(3) << std::string(MaxPointFileBytes, '#');
     }
     EXPECT_EQ(ReadPointFile(big).error, "файл не прочитан: он больше 1 МБ");
-    EXPECT_EQ(ReadPointFile((folder / "missing.csv").string()).error,
-              "файл не прочитан: файла нет");
+    EXPECT_EQ(ReadPointFile(folder.Path("missing.csv")).error, "файл не прочитан: файла нет");
 
     UsePoints({{"1", "2"}, {"2", "3"}, {"3", "5"}});
     std::string error;
-    const std::string saved = (folder / "saved.tsv").string();
+    const std::string saved = folder.Path("saved.tsv");
     ASSERT_TRUE(WritePointFile(saved, error)) << error;
     EXPECT_EQ(ReadPointFile(saved).pairs.size(), 3u);
-    EXPECT_FALSE(WritePointFile((folder / "no" / "such" / "folder.tsv").string(), error));
+    EXPECT_FALSE(WritePointFile(folder.Path("no/such/folder.tsv"), error));
     EXPECT_FALSE(error.empty());
     error.clear();
     EXPECT_FALSE(WritePointFile("/dev/full", error)) << "a full disk is not a saved file";
     EXPECT_FALSE(error.empty());
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

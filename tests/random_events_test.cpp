@@ -18,7 +18,6 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <random>
@@ -34,6 +33,7 @@
 #include "ProgramFixture.h"
 #include "QuestionWindow.h"
 #include "ResultsWindow.h"
+#include "ScratchFolder.h"
 #include "SharedState.h"
 
 namespace {
@@ -173,20 +173,15 @@ class RandomEvents : public ProgramFixture {
 protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("approximation-random-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder_);
-        std::ofstream(folder_ / "good.tsv") << "X\tY\n1\t2\n2\t4,5\n3\t7\n4\t9,5\n";
-        std::ofstream(folder_ / "two.csv") << "1;2\n3;4\n";
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(folder_);
-        ProgramFixture::TearDown();
+        std::ofstream(folder_.Path("good.tsv")) << "X\tY\n1\t2\n2\t4,5\n3\t7\n4\t9,5\n";
+        std::ofstream(folder_.Path("two.csv")) << "1;2\n3;4\n";
     }
     std::vector<std::string> Files() const {
-        return {(folder_ / "good.tsv").string(),   (folder_ / "two.csv").string(),
-                (folder_ / "none.tsv").string(),   (folder_ / "saved.tsv").string(),
-                (folder_ / "report.pdf").string(), (folder_ / "no" / "folder.pdf").string()};
+        std::vector<std::string> files;
+        for (const char* name :
+             {"good.tsv", "two.csv", "none.tsv", "saved.tsv", "report.pdf", "no/folder.pdf"})
+            files.push_back(folder_.Path(name));
+        return files;
     }
 
     // The last events, for the message of a failure.
@@ -374,7 +369,7 @@ protected:
         return what;
     }
 
-    std::filesystem::path folder_;
+    ScratchFolder folder_{"approximation-random"};
     std::set<int> kinds;
 };
 
@@ -398,7 +393,9 @@ TEST_F(RandomEvents, KeepThePointSetAndTheStatesWhole) {
         ASSERT_TRUE(broken.empty()) << "after event " << event << ": " << broken << Recent();
     }
     std::printf("%d events, %d fresh starts, %zu formulas\n", events, starts, kinds.size());
-    if (events >= 20000) EXPECT_EQ(kinds.size(), 13u) << "every formula was reached";
+    if (events >= 20000) {
+        EXPECT_EQ(kinds.size(), 13u) << "every formula was reached";
+    }
 }
 
 }  // namespace
