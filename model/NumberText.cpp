@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -18,6 +19,9 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
+// Exponents are summed up to this bound, far beyond any double and far from overflow.
+constexpr long long ExponentCeiling = 1'000'000'000'000LL;
+
 // The leading number of a text as NumberValue reads it; errc::result_out_of_range
 // where it lies beyond the range of a double (or below the smallest denormal).
 std::errc ReadLeadingNumber(std::string_view text, double& value) {
@@ -35,10 +39,16 @@ std::errc ReadLeadingNumber(std::string_view text, double& value) {
         ++i;
         c = next();
     }
+    // The decimal order of the mantissa's first significant digit (0 for units, -1 for
+    // tenths), which tells an overflow from an underflow whatever the exponent's sign.
     bool mantissaDigits = false;
+    bool significant = false;
+    long long order = 0;
     while (IsDigit(c)) {
         number += c;
         mantissaDigits = true;
+        if (significant) ++order;
+        significant = significant || c != '0';
         ++i;
         c = next();
     }
@@ -49,6 +59,8 @@ std::errc ReadLeadingNumber(std::string_view text, double& value) {
         while (IsDigit(c)) {
             number += c;
             mantissaDigits = true;
+            if (!significant) --order;
+            significant = significant || c != '0';
             ++i;
             c = next();
         }
@@ -65,21 +77,25 @@ std::errc ReadLeadingNumber(std::string_view text, double& value) {
             c = next();
         }
         bool exponentDigits = false;
+        long long power = 0;
         while (IsDigit(c)) {
             exponent += c;
             exponentDigits = true;
+            power = std::min(power * 10 + (c - '0'), ExponentCeiling);
             ++i;
             c = next();
         }
-        if (exponentDigits) number += exponent;
+        if (exponentDigits) {
+            number += exponent;
+            order += exponent[1] == '-' ? -power : power;
+        }
     }
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone here: tell overflow from underflow by the
-        // exponent's sign.
-        const std::size_t e = number.find('e');
-        const bool tiny = e != std::string::npos && number[e + 1] == '-';
+        // from_chars leaves the value alone here: a number of at least one unit has
+        // overflowed, a smaller one has underflowed.
+        const bool tiny = order < 0;
         value = tiny ? 0.0 : (number[0] == '-' ? -HUGE_VAL : HUGE_VAL);
     }
     return error;

@@ -68,6 +68,15 @@ TEST(NumberValue, BeyondTheRangeIsToldFromZero) {
         EXPECT_FALSE(NumberBeyondRange(within)) << within;
     EXPECT_EQ(WholeNumberValue("1e309"), 32767);
     EXPECT_EQ(WholeNumberValue("-1e309"), -32768);
+
+    // The mantissa's own digits count, whatever the exponent's sign.
+    const std::string zeros(400, '0');
+    EXPECT_TRUE(NumberBeyondRange("1" + zeros + "e-5"));
+    EXPECT_TRUE(NumberBeyondRange("-0.00" + zeros + "7e+800"));
+    EXPECT_FALSE(NumberBeyondRange("0.000" + zeros + "1e+5"));
+    EXPECT_EQ(NumberValue("0.000" + zeros + "1e+5"), 0.0);
+    EXPECT_EQ(NumberValue("1" + zeros + "e-395"), 1e5);
+    EXPECT_FALSE(NumberBeyondRange("0e99999999999999999999999"));
 }
 
 TEST(NumberValue, LongTextsAreReadInLinearTime) {
