@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 
 #include "NumberBox.h"
-#include "NumberText.h"
 #include "PointSet.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"
@@ -45,7 +44,7 @@ void ResultsWindow::OpenCellEditor() {
 bool ResultsWindow::CommitCellEdit() {
     auto& s = Shared;
     const std::string typed = Text1->text().toStdString();
-    if (NumberBeyondRange(NormalizeNumberText(typed))) {
+    if (TypedValueBeyondRange(typed)) {
         // Nothing is stored: the editor stays open on the text for another value.
         SayNumberBeyondRange(typed);
         return false;

@@ -95,8 +95,7 @@ std::errc ReadLeadingNumber(std::string_view text, double& value) {
     if (error == std::errc::result_out_of_range) {
         // from_chars leaves the value alone here: a number of at least one unit has
         // overflowed, a smaller one has underflowed.
-        const bool tiny = order < 0;
-        value = tiny ? 0.0 : (number[0] == '-' ? -HUGE_VAL : HUGE_VAL);
+        value = order < 0 ? 0.0 : (number[0] == '-' ? -HUGE_VAL : HUGE_VAL);
     }
     return error;
 }

@@ -26,3 +26,7 @@ void StoreTypedValue(int pair, PairPart part, std::string_view typed) {
     text = NormalizeNumberText(typed);
     value = NumberValue(text);
 }
+
+bool TypedValueBeyondRange(std::string_view typed) {
+    return NumberBeyondRange(NormalizeNumberText(typed));
+}

@@ -16,3 +16,7 @@ enum class PairPart : std::uint8_t { X = 1, Y = 2 };
 // Keeps a typed value of pair `pair` as every entry keeps it: the text after
 // NormalizeNumberText, and the value NumberValue reads from that stored text.
 void StoreTypedValue(int pair, PairPart part, std::string_view typed);
+
+// True when a typed text, kept as StoreTypedValue keeps it, holds a number beyond the
+// range of a double: every way in refuses such a text rather than store it.
+bool TypedValueBeyondRange(std::string_view typed);

@@ -115,7 +115,7 @@ PointTable ReadPointTable(std::string_view text) {
                 table.error = InLine(lineNumber, std::string("нет числа ") + name);
                 return table;
             }
-            if (NumberBeyondRange(NormalizeNumberText(cells[k]))) {
+            if (TypedValueBeyondRange(cells[k])) {
                 table.error =
                     InLine(lineNumber, std::string("число ") + name + " вне допустимого диапазона");
                 return table;

@@ -1,13 +1,13 @@
 #include "NumberBox.h"
 
 #include "Dialogs.h"
-#include "NumberText.h"
+#include "PointSet.h"
 
 std::string AskNumber(const std::string& prompt, const std::string& title, double xTwips,
                       double yTwips) {
     for (;;) {
         std::string answer = TheDialogs().InputBox(prompt, title, xTwips, yTwips);
-        if (!NumberBeyondRange(NormalizeNumberText(answer))) return answer;
+        if (!TypedValueBeyondRange(answer)) return answer;
         SayNumberBeyondRange(answer);
     }
 }
