@@ -1,7 +1,8 @@
 // The one main of the window tests: Qt's offscreen platform on a 1280x1024 screen at
 // 96 dpi unless the environment names another platform, then GoogleTest. Whatever Qt
 // keeps between runs (the file dialog's last folder) goes to a scratch folder of the
-// test's own, not to the user's settings, and the folder goes at the end.
+// test's own, not to the user's settings, and so does the runtime folder Qt would
+// otherwise create in /tmp where the session names none; the folder goes at the end.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     QTemporaryDir scratch(QDir::temp().filePath(QStringLiteral("approximation-test-XXXXXX")));
     qputenv("XDG_CONFIG_HOME", QDir(scratch.path()).filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_CACHE_HOME", QDir(scratch.path()).filePath(QStringLiteral("cache")).toUtf8());
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", scratch.path().toUtf8());  // private (0700) like a real one
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         const QString config = QDir(scratch.path()).filePath(QStringLiteral("screen.json"));
         QFile file(config);
