@@ -1,5 +1,6 @@
 #include "Evaluate.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -181,31 +182,51 @@ void ComputeDeviations() {
     }
 }
 
+namespace {
+// The power of two that brings the largest magnitude of values 1..n below 1, so that
+// no sum of their squares leaves the range of a double (nor vanishes in it).
+int RangeExponent(const std::array<double, MaxPoints + 1>& values, int n) {
+    double largest = 0;
+    for (int i = 1; i <= n; ++i) largest = std::fmax(largest, std::fabs(values[i]));
+    int exponent = 0;
+    std::frexp(largest, &exponent);
+    return exponent;
+}
+}  // namespace
+
 double CorrelationCoefficient() {
     const auto& s = Shared;
     const int n = s.PointCount;
     bool allXEqual = true, allYEqual = true;
-    double sx = 0, sxx = 0, sy = 0, syy = 0;
     for (int i = 1; i <= n; ++i) {
-        sx = sx + s.PointX[i];
-        sxx = sxx + s.PointX[i] * s.PointX[i];
-        sy = sy + s.PointY[i];
-        syy = syy + s.PointY[i] * s.PointY[i];
         allXEqual = allXEqual && s.PointX[i] == s.PointX[1];
         allYEqual = allYEqual && s.PointY[i] == s.PointY[1];
     }
     // Equal X or equal Y leave no linear trend to measure: the coefficient is 0.
     if (n < 2 || allXEqual || allYEqual) return 0;
-    const double vx = (sxx - sx * sx / n) / (n - 1);
-    const double vy = (syy - sy * sy / n) / (n - 1);
-    const double mx = sx / n;
-    const double my = sy / n;
-    if (!(vx > 0) || !(vy > 0)) return 0;
-    double r = 0;
-    for (int i = 1; i <= n; ++i)
-        r = r + (s.PointX[i] - mx) * (s.PointY[i] - my) / ((n - 1) * std::sqrt(vx) * std::sqrt(vy));
-    // Sums beyond the range of a double measure nothing either.
-    return std::isfinite(r) ? r : 0;
+    // The coefficient does not change when X or Y is scaled; scaled by powers of two
+    // (exact) the sums stay in range from the smallest subnormal to the largest double.
+    // Sums about the means, in a second pass, so that an offset costs no digits.
+    const int ex = RangeExponent(s.PointX, n), ey = RangeExponent(s.PointY, n);
+    double mx = 0, my = 0;
+    for (int i = 1; i <= n; ++i) {
+        mx = mx + std::ldexp(s.PointX[i], -ex);
+        my = my + std::ldexp(s.PointY[i], -ey);
+    }
+    mx = mx / n;
+    my = my / n;
+    double sxx = 0, syy = 0, sxy = 0;
+    for (int i = 1; i <= n; ++i) {
+        const double dx = std::ldexp(s.PointX[i], -ex) - mx;
+        const double dy = std::ldexp(s.PointY[i], -ey) - my;
+        sxx = sxx + dx * dx;
+        syy = syy + dy * dy;
+        sxy = sxy + dx * dy;
+    }
+    // Unequal values, brought to at most 1, differ by far more than the square root of
+    // the smallest double, so neither sum of squares can vanish here.
+    const double r = sxy / (std::sqrt(sxx) * std::sqrt(syy));
+    return std::fmax(-1.0, std::fmin(1.0, r));
 }
 
 namespace {

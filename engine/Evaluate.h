@@ -20,8 +20,10 @@ void SampleCurve();
 // value (to the source value where the computed one is almost 0), MeanDeviation.
 void ComputeDeviations();
 
-// Linear correlation coefficient of the source points; 0 where all X or all Y are
-// equal, since there is then no linear trend to measure.
+// Linear correlation coefficient of the source points, from sums about the means of
+// values scaled by powers of two, so that neither an offset nor the ends of the range
+// of a double cost digits; 0 where all X or all Y are equal, since there is then no
+// linear trend to measure.
 double CorrelationCoefficient();
 
 // How well the fitted dependence follows the source Y themselves (not the

@@ -106,20 +106,24 @@ bool BuildTransformedRow(int i) {
 
 }  // namespace
 
-void FitCoefficients() {
+bool BuildFitRows() {
     auto& s = Shared;
     s.ComputationFailed = FailNone;
     if (IsPolynomialKind(s.FormulaKind)) {
-        if (!BuildPolynomialRows()) return;
+        if (!BuildPolynomialRows()) return false;
     } else {
         const std::int16_t m = s.FormulaKind >= KindLogQuadratic ? 3 : 2;
         s.UnknownCount = m;
         s.FitUnknownCount = static_cast<std::uint8_t>(m);
         for (int i = 1; i <= s.PointCount; ++i)
-            if (!BuildTransformedRow(i)) return;
+            if (!BuildTransformedRow(i)) return false;
     }
     s.EvalArg = s.PointX[s.PointCount];
-    SolveNormalEquations(s.PointCount, s.UnknownCount);
+    return true;
+}
+
+void FitCoefficients() {
+    if (BuildFitRows()) SolveNormalEquations(Shared.PointCount, Shared.UnknownCount);
 }
 
 void RecoverCoefficients() {

@@ -11,6 +11,10 @@
 // solution s1..sm.
 void FitCoefficients();
 
+// The build half of FitCoefficients alone: rows 1..PointCount, the counts and EvalArg;
+// false (with ComputationFailed set) when a transform fails.
+bool BuildFitRows();
+
 // Turns the solution row into CoefA, CoefB, CoefC for kinds 3..13 (nothing for the
 // polynomials). Fails with FailOverflow when an exponent exceeds ExpUpperLimit or a
 // coefficient leaves the range of a double.

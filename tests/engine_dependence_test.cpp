@@ -221,12 +221,14 @@ TEST(Solver, SumOfWSquaredRefusesNothing) {
     }
 }
 
-TEST(Solver, RotationBeyondTheRangeIsAnOverflow) {
-    // Sum of X is 1.5e154 (its square overflows in the rotation radius), while every
-    // sum of products stays below the largest double.
+TEST(Solver, RotationRadiusBeyondTheRangeIsNoFailure) {
+    // Sum of X is 1.5e154, whose square overflows in the radius g^2 + h^2; the line
+    // through the points is Y = -8 + 2e-153 X.
     UsePoints(Points{{4.5e153, 1}, {5e153, 2}, {5.5e153, 3}});
     ChooseKind(KindPolynomial, 1);
-    EXPECT_EQ(RunGuardedComputation(), FailOverflow);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.FitMatrix[0][1], -8, 1e-6 * 8);
+    EXPECT_NEAR(Shared.FitMatrix[0][2], 2e-153, 1e-6 * 2e-153);
 }
 
 TEST(Recover, SineNearARightAngleKeepsItsAmplitude) {

@@ -175,12 +175,13 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"HyperbolicAtXZero", KindHyperbolic, 0, WithXZero, FailDivision},
         FailureCase{"ReciprocalAtYZero", KindReciprocalLinear, 0, WithYZero, FailDivision},
         FailureCase{"RationalAtYZero", KindRational, 0, WithYZero, FailDivision},
-        // A divisor of exactly 1e-308 passes the build; its square then overflows the sums.
+        // A divisor of exactly 1e-308 passes the build; its square overflows the normal
+        // equations, and the stable solution stands in.
         FailureCase{"HyperbolicAtTinyMagnitudePasses",
                     KindHyperbolic,
                     0,
                     {{1e-308, 1}, {1, 2}, {2, 3}},
-                    FailOverflow},
+                    FailNone},
         FailureCase{
             "ExpShiftedBeyond709", KindExpShifted, 0, {{1, 1}, {2, 2}, {710, 3}}, FailOverflow},
         FailureCase{"PowerOfXOverflows",
@@ -188,10 +189,15 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     {{1, 1}, {2, 2}, {3, 3}, {1e200, 4}},
                     FailOverflow},
-        FailureCase{"NormalEquationsOverflow",
+        FailureCase{"NormalEquationsOverflowIsNoFailure",
                     KindHyperbolic,
                     0,
                     {{1e-200, 1}, {1, 2}, {2, 3}},
+                    FailNone},
+        FailureCase{"SolutionBeyondDouble",
+                    KindPolynomial,
+                    1,
+                    {{0, 0}, {1e-300, 1e300}, {2e-300, 2e300}},
                     FailOverflow},
         FailureCase{"BackTransformOverflows",
                     KindExponential,
@@ -322,7 +328,31 @@ TEST(Correlation, OfTheSourcePoints) {
     UsePoints(std::vector<std::pair<double, double>>{{1, 5}, {2, 5}, {3, 5}});
     EXPECT_EQ(CorrelationCoefficient(), 0);
     UsePoints(std::vector<std::pair<double, double>>{{1e200, 1}, {2e200, 2}, {3e200, 3}});
-    EXPECT_TRUE(std::isfinite(CorrelationCoefficient()));
+    EXPECT_NEAR(CorrelationCoefficient(), 1, 1e-15);
+}
+
+TEST(Correlation, NoDigitsLostToOffsetsOrTheEndsOfTheRange) {
+    // X at steps of 1 (times a scale, plus an offset) against Y = 1, 3, 2, 4: about
+    // the means, dX = dY' = -1.5, -0.5, 0.5, 1.5 in some order, so r = 4 / 5.
+    struct Case {
+        double scale, offset;
+    };
+    for (const Case c : {Case{1, 0}, Case{1e-310, 0}, Case{0.25, 1e7}, Case{1e-2, 1e7},
+                         Case{4e307, -1e308}, Case{1e300, 1e300}}) {
+        std::vector<std::pair<double, double>> points;
+        const double ys[] = {1, 3, 2, 4};
+        for (int i = 0; i < 4; ++i) points.emplace_back(c.offset + c.scale * (i + 1), ys[i]);
+        UsePoints(points);
+        EXPECT_NEAR(CorrelationCoefficient(), 0.8, 1e-7) << c.scale << " " << c.offset;
+        for (auto& p : points) std::swap(p.first, p.second);
+        UsePoints(points);
+        EXPECT_NEAR(CorrelationCoefficient(), 0.8, 1e-7) << "Y " << c.scale << " " << c.offset;
+    }
+    // Ten million and a hundredth to ten million and four tenths against Y = I.
+    std::vector<std::pair<double, double>> points;
+    for (int i = 1; i <= 40; ++i) points.emplace_back(10000000 + 0.01 * i, i);
+    UsePoints(points);
+    EXPECT_NEAR(CorrelationCoefficient(), 1, 1e-9);
 }
 
 TEST(Curve, KeepsSamplesStrictlyBetweenRowsTenAndThreeHundredFifty) {

@@ -1,0 +1,40 @@
+#pragma once
+// A second, stable solution of the linear least-squares problem the fit builds:
+// Householder QR with column pivoting on the columns scaled to unit norm by powers of
+// two, with an estimate of how many digits it holds. It decides which fits can be
+// shown at all and replaces the normal equations' solution where that one is not
+// accurate.
+
+#include <array>
+#include <cstdint>
+
+#include "SharedState.h"
+
+// Rows 1..n of the linear problem: column 0 the response W, columns 1..m the basis.
+using ProblemColumns = std::array<std::array<double, MaxUnknowns + 1>, MaxEnteredPoints + 1>;
+
+// The digits a shown fit keeps at least: its coefficients, each weighted by the norm
+// of its column, agree with the exact least-squares solution to this relative level.
+inline constexpr double ShownAccuracy = 1e-6;
+
+struct ReferenceSolution {
+    enum class Outcome : std::uint8_t {
+        Solved,     // s holds the solution, accurate to ShownAccuracy
+        Dependent,  // rank below m at working precision, or six digits not to be had
+        Overflow,   // the solution leaves the range of a double
+    };
+    Outcome outcome = Outcome::Dependent;
+    std::array<double, MaxUnknowns + 1> s{};  // 1..m
+    // Estimated relative error of s in the column-norm-weighted measure below.
+    double errorBound = 0;
+    // Power-of-two exponents that bring column k (and the response, at 0) to unit norm.
+    std::array<int, MaxUnknowns + 1> exponent{};
+    std::array<double, MaxUnknowns + 1> normFraction{};  // norm of column k / 2^exponent
+};
+
+ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m);
+
+// max_k |c_k - r_k| |a_k| / max_k |r_k| |a_k| for a solution c against the reference
+// r, |a_k| the norm of column k; 0 where both are the same vector.
+double WeightedRelativeDifference(const std::array<double, MaxUnknowns + 1>& c,
+                                  const ReferenceSolution& r, int m);
