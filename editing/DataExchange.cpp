@@ -78,10 +78,10 @@ void ResultsWindow::ReplacePoints(const PointTable& table) {
 void ResultsWindow::SavePoints() {
     const std::string path = TheDialogs().SaveFileName("Сохранить точки в файл", "точки.tsv");
     if (path.empty()) return;
-    std::string error;
-    if (!WritePointFile(path, error))
-        TheDialogs().Inform("Точки не сохранены в файл «" + FileNameOf(path) + "»: " + error + ".",
-                            "ОШИБКА !", MessageIcon::Warning);
+    if (const Outcome saved = SavePointFile(path); !saved)
+        TheDialogs().Inform(
+            "Точки не сохранены в файл «" + FileNameOf(path) + "»: " + saved.error + ".",
+            "ОШИБКА !", MessageIcon::Warning);
 }
 
 void ResultsWindow::CopyResults() {

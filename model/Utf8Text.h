@@ -14,3 +14,6 @@ std::string FirstChars(std::string_view text, std::size_t n);
 
 // The text without leading and trailing blanks.
 std::string TrimBlanks(std::string_view text);
+
+// True when the bytes are well-formed UTF-8.
+bool ValidUtf8(std::string_view text);

@@ -36,6 +36,8 @@ std::string ExponentForm(double value, std::size_t width) {
 
 void SetDecimalSeparator(const std::string& s) { separator = s.empty() ? "." : s; }
 
+const std::string& DecimalSeparator() { return separator; }
+
 std::string WithSeparator(std::string text) {
     std::size_t point = text.find('.');
     if (point != std::string::npos) text.replace(point, 1, separator);

@@ -7,6 +7,7 @@
 
 // The decimal separator FormatFixed writes (the user's regional one; "." until set).
 void SetDecimalSeparator(const std::string& separator);
+const std::string& DecimalSeparator();
 // text with its first "." (as typed numbers and the C library write it) in that
 // regional separator.
 std::string WithSeparator(std::string text);

@@ -2,11 +2,12 @@
 
 #include <cups/cups.h>
 
-#include <QFileInfo>
+#include <QFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include "Sheet.h"
 #include "Table.h"
 #include "Utf8Text.h"
+#include "WholeFile.h"
 
 namespace {
 constexpr int SheetMargin = 10;  // pixels kept free right of and below the drawing
@@ -128,20 +130,26 @@ const char* const NoDefaultPrinter = "в системе не настроен п
 PrintOutcome PrintReport() { return ComposeAndSend(SendToPrinter); }
 
 PrintOutcome SaveReportAsPdf(const std::string& path) {
-    const QFileInfo file(QString::fromStdString(path));
-    const bool existed = file.exists();
-    return ComposeAndSend([&](const ImageSurface& sheet) {
+    return ComposeAndSend([&](const ImageSurface& sheet) -> PrintOutcome {
+        // The page goes to a scratch file first; only a finished document replaces
+        // the file the user named, whole.
+        const QTemporaryDir scratch;
+        const QString draft = scratch.filePath(QStringLiteral("report.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(QString::fromStdString(path));
-        PrintOutcome outcome = PaintSheet(printer, sheet, "файл не открылся для записи");
-        // A page QPainter could not finish (a full disk) is no saved report.
-        if (outcome.printed && QFileInfo(file.filePath()).size() == 0)
-            outcome = {false, "запись не закончена (нет места на диске?)"};
-        // A file this command began and did not finish goes; nothing else is touched.
-        if (!outcome.printed && !existed && QFileInfo(file.filePath()).isFile())
-            std::remove(path.c_str());
-        return outcome;
+        printer.setOutputFileName(draft);
+        const std::string unfinished = "страница не записана во временную папку";
+        if (!scratch.isValid()) return {false, unfinished};
+        const PrintOutcome outcome = PaintSheet(printer, sheet, unfinished);
+        if (!outcome.printed) return outcome;
+        QFile file(draft);
+        if (!file.open(QIODevice::ReadOnly)) return {false, unfinished};
+        const QByteArray bytes = file.readAll();
+        // A document cut short (its disk full) lacks the end-of-file mark.
+        if (!bytes.trimmed().endsWith("%%EOF")) return {false, unfinished};
+        const Outcome written =
+            WriteWholeFile(path, std::string_view(bytes.constData(), bytes.size()));
+        return {static_cast<bool>(written), written.error};
     });
 }

@@ -2,16 +2,20 @@
 // a table pasted from the clipboard, the points saved and opened again, the results
 // copied, the report written as a PDF; bad input refused in words with nothing lost.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
 #include <charconv>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,11 +25,14 @@
 #include "DrawingMatchers.h"
 #include "FormulaKinds.h"
 #include "FormulaWindow.h"
+#include "PointSetup.h"
+#include "PointSources.h"
 #include "QuestionWindow.h"
 #include "ResultsFixture.h"
 #include "ScratchFolder.h"
 #include "SharedState.h"
 #include "TitleWindow.h"
+#include "WholeFile.h"
 
 namespace {
 
@@ -137,7 +144,11 @@ TEST_F(DataExchange, BadFilesAreRefusedAndNothingChanges) {
          std::string("\x7f"
                      "ELF\0\0\x01",
                      7),
-         "Точки не взяты из файла «binary.dat»: в нём не текст."},
+         "Точки не взяты из файла «binary.dat»: не текст в кодировке UTF-8, UTF-16 или "
+         "Windows-1251."},
+        {"date.csv", "X;Y\n1;2\n2;01.02.2026\n3;4\n",
+         "Точки не взяты из файла «date.csv»: в строке 3 в ячейке Y не число: «01.02.2026»."},
+        {"empty.csv", "", "Точки не взяты из файла «empty.csv»: в файле нет точек."},
         {"big.csv", "1;2\n2;3\n3;4\n" + std::string(1 << 20, '#'),
          "Точки не взяты из файла «big.csv»: файл не прочитан: он больше 1 МБ."},
     };
@@ -156,7 +167,56 @@ TEST_F(DataExchange, BadFilesAreRefusedAndNothingChanges) {
     Key(&Form1(), QKeySequence::Paste);
     ASSERT_TRUE(driver.Done());
     EXPECT_EQ(driver.SeenBoxes().back().prompt,
-              "Точки не взяты из буфера обмена: пар точек меньше 3 (0).");
+              "Точки не взяты из буфера обмена: в буфере обмена нет точек.");
+}
+
+TEST_F(DataExchange, FilesInEveryEncodingOrRefusedByTheirType) {
+    // "Т, К;Давление" then three pairs, in the encodings office files come in.
+    const std::string header1251 = "\xD2, \xCA;\xC4\xE0\xE2\xEB\xE5\xED\xE8\xE5\n";
+    const std::string pairs = "1;2 306,48\n2;3\n3;4\n";
+    std::string utf16 = "\xFF\xFE";
+    for (char c : std::string("X\tY\n1\t2 306,48\n2\t3\n3\t4\n")) utf16 += {c, '\0'};
+    for (const std::string& text : {"\xEF\xBB\xBF" + pairs, header1251 + pairs, utf16}) {
+        const PointTable table = PointTableOfFile(File("points.csv", text));
+        ASSERT_EQ(table.error, "");
+        ASSERT_EQ(table.pairs.size(), 3u);
+        EXPECT_EQ(table.pairs[0].y, "2306,48");
+    }
+    EXPECT_EQ(PointTableOfFile(Path("")).error, "это папка, а не файл");
+    EXPECT_EQ(PointTableOfFile(Path("missing.csv")).error, "файл не прочитан: файла нет");
+    // A named pipe with no writer, refused by its type at once, not waited on.
+    const std::string pipe = Path("pipe.csv");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(PointTableOfFile(pipe).error, "это не обычный файл");
+    EXPECT_EQ(PointTableOfFile("/dev/zero").error, "это не обычный файл");
+    EXPECT_LT(timer.elapsed(), 1000);
+}
+
+TEST_F(DataExchange, SavesReplaceTheFileWholeOrLeaveItAsItWas) {
+    UsePoints({{"1", "2.5"}, {"2", "3"}, {"3", "4"}});
+    const std::string path = File("old.tsv", "X\tY\n7\t8\n");
+    // A write that fails part-way (a file size limit stands in for a full disk).
+    struct rlimit before {};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = before;
+    small.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const Outcome failed = SavePointFile(path);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(WriteFailureReason(ENOSPC), "нет места на диске");
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "X\tY\n7\t8\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Path("")), {}), 1)
+        << "no temporary file left behind";
+    // Written whole, the file holds the new points and nothing else.
+    ASSERT_TRUE(SavePointFile(path));
+    EXPECT_EQ(PointTableOfFile(path).pairs.size(), 3u);
+    EXPECT_EQ(SavePointFile(Path("")).error, "это папка, а не файл");
 }
 
 TEST_F(DataExchange, PastedPointsReplaceAndRefit) {

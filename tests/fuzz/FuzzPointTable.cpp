@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Shared = SharedState{};
     UsePointTable(table);
     const SharedState stored = Shared;
-    const PointTable again = ReadPointTable(PointTableText());
+    const PointTable again = ReadPointTable(PointTableText(","));
     Check(again.error.empty());
     Shared = SharedState{};
     UsePointTable(again);
