@@ -3,6 +3,7 @@
 // the guarded operations.
 
 #include <cstdint>
+#include <limits>
 
 enum FailureCode : std::uint8_t {
     FailNone = 0,
@@ -25,3 +26,8 @@ inline constexpr double TinyMagnitude = 1e-308;
 inline bool ProductSafelyInRange(double a, double b) {
     return a > 1e-300 && a < 1e150 && b > 1e-300 && b < 1e150;
 }
+
+// A figure that could not be computed as a finite number (a relative deviation
+// against a value near the ends of the range of a double): shown as a failure,
+// never as a number.
+inline constexpr double NotComputed = std::numeric_limits<double>::quiet_NaN();

@@ -150,7 +150,6 @@ void SampleCurve() {
 
 void ComputeDeviations() {
     auto& s = Shared;
-    constexpr double largest = std::numeric_limits<double>::max();
     s.ComputationFailed = FailNone;
     s.MeanDeviation = 0;
     const bool polynomial = IsPolynomialKind(s.FormulaKind);
@@ -167,18 +166,20 @@ void ComputeDeviations() {
         }
         const double yc = s.FitMatrix[i][0];
         const double ys = s.PointY[i];
-        double deviation;
-        if (std::fabs(yc) > TinyMagnitude)
-            deviation = 100 * (yc - ys) / yc;
-        else if (ys != 0)
-            deviation = 100 * (ys - yc) / ys;
-        else
-            deviation = 0;  // both (almost) zero: no relative deviation to speak of
-        // A relative deviation against a computed value near the underflow limit can
-        // exceed the range of a double; it is kept at the largest finite magnitude.
-        if (!std::isfinite(deviation)) deviation = deviation < 0 ? -largest : largest;
+        const bool ofComputed = std::fabs(yc) > TinyMagnitude;
+        const double reference = ofComputed ? yc : ys;
+        const double difference = ofComputed ? yc - ys : ys - yc;
+        double deviation = 0;  // both (almost) zero: no relative deviation to speak of
+        if (ofComputed || ys != 0) {
+            deviation = 100 * difference / reference;
+            // Near the ends of the range of a double the product may overflow where the
+            // quotient does not; a quotient beyond it was not computed.
+            if (!std::isfinite(deviation)) deviation = 100 * (difference / reference);
+            if (!std::isfinite(deviation)) deviation = NotComputed;
+        }
         s.Deviation[i] = deviation;
-        s.MeanDeviation = std::fmin(s.MeanDeviation + std::fabs(deviation) / s.PointCount, largest);
+        s.MeanDeviation = s.MeanDeviation + std::fabs(deviation) / s.PointCount;
+        if (!std::isfinite(s.MeanDeviation)) s.MeanDeviation = NotComputed;
     }
 }
 

@@ -17,7 +17,8 @@ void EvaluateAtArg();
 void SampleCurve();
 
 // FitMatrix(i, 0) = computed Y, Deviation(i) in percent relative to the computed
-// value (to the source value where the computed one is almost 0), MeanDeviation.
+// value (to the source value where the computed one is almost 0), MeanDeviation;
+// NotComputed where a deviation (and so the mean) is beyond the range of a double.
 void ComputeDeviations();
 
 // Linear correlation coefficient of the source points, from sums about the means of

@@ -1,8 +1,11 @@
 #include "Graph.h"
 
+#include <cmath>
 #include <string>
 
 #include "Coefficients.h"
+#include "EngineCodes.h"
+#include "ErrorReport.h"
 #include "Evaluate.h"
 #include "FormulaKinds.h"
 #include "NumberFormat.h"
@@ -66,12 +69,16 @@ void DrawGraphFrame(Surface& surface, const Sheet& sheet, const PlotFrame& f) {
     ComputeDeviations();
     // The statistics keep the screen's x on the sheet; only their y moves.
     const double statisticsX = xLowPixel - 20;
-    surface.MoveTo(statisticsX, Band - ay + 24 + oy);
+    // Below the rows of exponent-form X labels, which are a text line apart.
+    const double labelRows = f.exponentDigitsX > 0 ? (f.K - 1) * LabelLinePixels : 0;
+    surface.MoveTo(statisticsX, Band - ay + 24 + labelRows + oy);
     surface.SetBold(true);
     surface.SetForeColor(s.HeadingColor);
     surface.Print(sheet.meanText, false);
     surface.SetForeColor(s.ComputedColor);
-    surface.Print(FormatFixed(s.MeanDeviation, 7, 4) + "%");
+    // A mean beyond the range of a double is reported, not shown as a number.
+    surface.Print(std::isnan(s.MeanDeviation) ? CauseLine(FailOverflow)
+                                              : FormatFixed(s.MeanDeviation, 7, 4) + "%");
     surface.MoveTo(statisticsX, surface.CurrentY() + 10);
     surface.SetForeColor(s.HeadingColor);
     surface.Print(sheet.correlationText, false);

@@ -1,5 +1,6 @@
 #include "ResultsText.h"
 
+#include <cmath>
 #include <optional>
 
 #include "Evaluate.h"
@@ -14,6 +15,11 @@ std::string Line(const std::string& label, const std::string& value) {
 
 std::string Figure(const std::optional<double>& value) {
     return value ? ShortestText(*value) : "не определён";
+}
+
+// A deviation beyond the range of a double was not computed.
+std::string Deviation(double value) {
+    return std::isnan(value) ? "не вычислено" : ShortestText(value);
 }
 }  // namespace
 
@@ -31,7 +37,7 @@ std::string ResultsText() {
         text += Line("A", ShortestText(s.CoefA)) + Line("B", ShortestText(s.CoefB));
         if (s.FormulaKind >= FirstThreeCoefficientKind) text += Line("C", ShortestText(s.CoefC));
     }
-    text += Line("Среднестатистическое отклонение, %", ShortestText(s.MeanDeviation));
+    text += Line("Среднестатистическое отклонение, %", Deviation(s.MeanDeviation));
     text += Line("Коэффициент корреляции", ShortestText(r));
     text += Line("Коэффициент детерминации (по Y)", Figure(DeterminationCoefficient()));
     text += Line("Остаточное стандартное отклонение", Figure(ResidualStandardDeviation()));
@@ -39,6 +45,6 @@ std::string ResultsText() {
     for (int i = 1; i <= s.PointCount; ++i)
         text += std::to_string(i) + "\t" + WithSeparator(s.PointXText[i]) + "\t" +
                 WithSeparator(s.PointYText[i]) + "\t" + ShortestText(s.FitMatrix[i][0]) + "\t" +
-                ShortestText(s.Deviation[i]) + "\n";
+                Deviation(s.Deviation[i]) + "\n";
     return text;
 }

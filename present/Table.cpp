@@ -1,5 +1,6 @@
 #include "Table.h"
 
+#include <cmath>
 #include <string>
 
 #include "NumberFormat.h"
@@ -16,6 +17,7 @@ constexpr int CharCell = 8;  // pixels of the fixed-pitch font
 constexpr std::int16_t ComputedWidth = 10;
 constexpr std::int16_t DeviationDecimals = 3;
 constexpr std::size_t DeviationShownChars = 8;
+const char* const NotComputedMark = "—";
 
 // Decimals the user typed for Y: characters after the first ".", or the whole
 // length when there is none.
@@ -88,8 +90,12 @@ void DrawTable(Surface& surface, const Sheet& sheet, TableContent content) {
         surface.MoveTo(valuesLeft + 2 * column + (column - CharCell * ComputedWidth) / 2, y);
         surface.Print(CenterText(computed, ComputedWidth));
 
+        // A deviation beyond the range of a double is no number to show: a dash.
+        const bool deviationComputed = !std::isnan(s.Deviation[i]);
         std::string deviation =
-            TrimBlanks(FormatFixed(s.Deviation[i], ComputedWidth, DeviationDecimals));
+            deviationComputed
+                ? TrimBlanks(FormatFixed(s.Deviation[i], ComputedWidth, DeviationDecimals))
+                : NotComputedMark;
         const std::size_t length = CharCount(deviation);
         surface.MoveTo(
             valuesLeft + 3 * column + (column - CharCell * static_cast<double>(length)) / 2, y);

@@ -128,12 +128,37 @@ void ExpectLabelsInTheBand(const PlotFrame& f, const char* what) {
     EXPECT_TRUE(std::isfinite(Shared.ScaleY) && std::isfinite(Shared.OffsetY)) << what;
     EXPECT_GT(f.nX, 0) << what;
     EXPECT_GT(f.nY, 0) << what;
+    struct Box {
+        int left, right, top, bottom;
+    };
+    std::vector<Box> boxes;
     PlaceTickLabels(f, [&] {
         EXPECT_LE(Shared.LabelString.size(), static_cast<std::size_t>(LongestLabel))
             << what << ": " << Shared.LabelString;
         EXPECT_GE(Shared.LabelX, -8) << what << ": " << Shared.LabelString;
         EXPECT_LT(Shared.LabelX + 8.0 * Shared.LabelString.size(), leftOfTable) << what;
+        if (Shared.LabelString.find('E') != std::string::npos)
+            boxes.push_back({Shared.LabelX, Shared.LabelX + 8 * int(Shared.LabelString.size()),
+                             Shared.LabelYUp, Shared.LabelYUp - 13});
     });
+    // Exponent-form labels keep a character cell from each other and from the Y axis's
+    // ticks (which reach 4 pixels left of it).
+    for (std::size_t a = 0; a < boxes.size(); ++a) {
+        for (std::size_t b = a + 1; b < boxes.size(); ++b) {
+            const bool rowsMeet = boxes[a].top > boxes[b].bottom && boxes[b].top > boxes[a].bottom;
+            const bool columnsMeet =
+                boxes[a].right + 8 > boxes[b].left && boxes[b].right + 8 > boxes[a].left;
+            EXPECT_FALSE(rowsMeet && columnsMeet) << what << ": labels " << a << " and " << b;
+        }
+    }
+    if (f.exponentDigitsY > 0) {
+        PlaceTickLabels(f, [&] {});
+        const int axis = ToPixelX(YAxisDataX(f));
+        for (const Box& box : boxes)
+            if (box.right <= axis) {
+                EXPECT_LE(box.right + 8, axis - 4) << what;
+            }
+    }
     for (int i = 0; i <= f.nX; ++i) {
         const double v = TickValue(f.xLow, f.xHigh, i, f.nX);
         EXPECT_TRUE(std::isfinite(v)) << what;
@@ -163,6 +188,12 @@ TEST(PlotFrame, ExtremeRangesKeepTheGraphInItsBand) {
     f = ComputePlotFrame();
     ExpectLabelsInTheBand(f, "X over the whole range of a double");
     EXPECT_EQ(TickValue(f.xLow, f.xHigh, f.nX, f.nX), f.xHigh);
+
+    UsePoints(std::vector<std::pair<double, double>>{
+        {1, 2}, {2, 3}, {3, 5}, {4, 4}, {5, 6}, {1e308, -1e308}});
+    f = ComputePlotFrame();
+    ExpectLabelsInTheBand(f, "five points and (1e308, -1e308)");
+    EXPECT_DOUBLE_EQ(TickValue(f.xLow, f.xHigh, f.nX, f.nX), 1e308) << "the last tick, not beyond";
 
     UsePoints(std::vector<std::pair<double, double>>{{1, 1e-20}, {2, 3e-20}, {3, 2e-20}});
     ExpectLabelsInTheBand(ComputePlotFrame(), "Y of many decimals");

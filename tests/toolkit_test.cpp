@@ -160,14 +160,16 @@ TEST(KeyboardLayout, NumberBoxesTypeAsTheUsLayout) {
         return QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, keycode, 0, 0,
                          QString::fromUtf8(typed));
     };
-    for (auto [keycode, typed] : {std::pair{10u, "1"}, {26u, "у"}, {14u, "5"}}) {
+    // The Russian layout's own decimal point sits on the US "/" key (61): it stays a point.
+    for (auto [keycode, typed] :
+         {std::pair{10u, "1"}, {61u, "."}, {10u, "1"}, {26u, "у"}, {14u, "5"}}) {
         QKeyEvent key = russianKey(keycode, typed);
         QApplication::sendEvent(&box, &key);
         QKeyEvent again = russianKey(keycode, typed);
         QApplication::sendEvent(&other, &again);
     }
-    EXPECT_EQ(box.text(), QStringLiteral("1e5"));
-    EXPECT_EQ(other.text(), QStringLiteral("1у5")) << "only number boxes";
+    EXPECT_EQ(box.text(), QStringLiteral("1.1e5"));
+    EXPECT_EQ(other.text(), QStringLiteral("1.1у5")) << "only number boxes";
 }
 
 TEST(Fonts, FixedPitchCellIsEightPixelsWideWithCyrillic) {

@@ -32,6 +32,9 @@ protected:
         const char typed =
             UsEnglishCharacter(key->nativeScanCode(), key->modifiers() & Qt::ShiftModifier);
         if (typed == 0 || key->text() == QString(QChar(typed))) return false;
+        // A key that types the layout's own decimal mark (the Russian point on the US
+        // "/" key) types it: a number box has no use for the US character there.
+        if (key->text() == QStringLiteral(".") || key->text() == QStringLiteral(",")) return false;
         static_cast<QLineEdit*>(watched)->insert(QString(QChar(typed)));
         return true;
     }

@@ -197,6 +197,7 @@ std::int16_t EndLabelWidths(double low, double high, double step, std::int16_t d
 std::int16_t TickLabel(double value, std::int16_t decimals, std::int16_t exponentDigits,
                        std::string& text) {
     if (exponentDigits == 0) return LabelText(value, decimals, text);
+    if (value == 0) value = 0;  // no "-0.0E+00"
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                             std::chars_format::scientific, exponentDigits - 1);
@@ -208,7 +209,8 @@ std::int16_t TickLabel(double value, std::int16_t decimals, std::int16_t exponen
 
 double TickValue(double low, double high, int i, int intervals) {
     const double range = high - low;
-    if (std::isfinite(range)) return range * i / intervals + low;
+    // Near the largest double the product range * i may overflow where the tick does not.
+    if (std::isfinite(range) && std::isfinite(range * i)) return range * i / intervals + low;
     const double t = static_cast<double>(i) / intervals;
     return low * (1 - t) + high * t;
 }
@@ -233,16 +235,25 @@ PlotFrame ComputePlotFrame() {
         EndLabelWidths(f.yLow, f.yHigh, stepY, s.DecimalsY, f.exponentDigitsY, wYLow, wYHigh);
 
     // The margins reckon 6 pixels a label character, narrower than the 8-pixel cell the
-    // labels are written in: the designed layout, kept.
-    auto triple = [](std::int16_t w) { return Wrap16(Wrap16(6 * w) / 2); };  // (6w)/2, truncated
-    std::int16_t L = Wrap16(std::max(Wrap16(6 * wY + 4), Wrap16(triple(wXLow) + 1)) + 20);
+    // labels are written in: the designed layout, kept. Exponent-form labels are
+    // reckoned by the cell, one cell wider for the gap.
+    const bool exponentX = f.exponentDigitsX > 0, exponentY = f.exponentDigitsY > 0;
+    auto triple = [exponentX](std::int16_t w) {  // (6w)/2, truncated
+        return exponentX ? Wrap16(LabelCellPixels * (w + 1) / 2) : Wrap16(Wrap16(6 * w) / 2);
+    };
+    const std::int16_t yLabelRoom =
+        exponentY ? Wrap16(LabelCellPixels * (wY + 1) + 4) : Wrap16(6 * wY + 4);
+    std::int16_t L = Wrap16(std::max(yLabelRoom, Wrap16(triple(wXLow) + 1)) + 20);
     std::int16_t R =
         Wrap16(GraphBandHeight - std::max<std::int16_t>(21, Wrap16(triple(wXHigh) + 1)));
     std::int16_t span = Wrap16(R - L + 1);
     // Labels too wide for the band leave no room to spread them: one row.
-    f.K = span > 0 ? Wrap16(1 + Wrap16(f.nX * Wrap16(6 * wX + 1)) / span) : std::int16_t{1};
+    const std::int16_t xLabelRoom =
+        exponentX ? Wrap16(LabelCellPixels * (wX + 1)) : Wrap16(6 * wX + 1);
+    f.K = span > 0 ? Wrap16(1 + Wrap16(f.nX * xLabelRoom) / span) : std::int16_t{1};
     if (f.K < 1) f.K = 1;  // only absurd label widths wrap the 16-bit product
-    std::int16_t B = (f.yLow * f.yHigh >= 0) ? Wrap16(9 * f.K + 24) : std::int16_t{20};
+    const std::int16_t rowPixels = exponentX ? LabelLinePixels : 9;
+    std::int16_t B = (f.yLow * f.yHigh >= 0) ? Wrap16(rowPixels * f.K + 24) : std::int16_t{20};
 
     s.ScaleX = AxisScale(R - L, f.xLow, f.xHigh);
     s.OffsetX = L - s.ScaleX * f.xLow;
@@ -262,7 +273,10 @@ void PlaceTickLabels(const PlotFrame& f, const std::function<void()>& writeLabel
         for (int i = 0; i <= f.nY; ++i) {
             const double v = TickValue(f.yLow, f.yHigh, i, f.nY);
             std::int16_t w = TickLabel(v, s.DecimalsY, f.exponentDigitsY, s.LabelString);
-            s.LabelX = Wrap16(ToPixelX(YAxisDataX(f)) - 6 - 7 * w);
+            // An exponent-form label ends a cell before the tick's left end.
+            s.LabelX = f.exponentDigitsY > 0
+                           ? Wrap16(ToPixelX(YAxisDataX(f)) - 4 - LabelCellPixels * (w + 1))
+                           : Wrap16(ToPixelX(YAxisDataX(f)) - 6 - 7 * w);
             s.LabelYUp = Wrap16(ToPixelY(v) + 7);
             writeLabel();
         }
@@ -271,8 +285,10 @@ void PlaceTickLabels(const PlotFrame& f, const std::function<void()>& writeLabel
         for (int i = 0; i <= f.nX; ++i) {
             const double v = TickValue(f.xLow, f.xHigh, i, f.nX);
             std::int16_t w = TickLabel(v, s.DecimalsX, f.exponentDigitsX, s.LabelString);
-            s.LabelX = Wrap16(ToPixelX(v) - Wrap16(6 * w) / 2);
-            s.LabelYUp = Wrap16(ToPixelY(XAxisDataY(f)) + 4 - 9 * ((i % f.K) + 1));
+            s.LabelX = f.exponentDigitsX > 0 ? Wrap16(ToPixelX(v) - LabelCellPixels * w / 2)
+                                             : Wrap16(ToPixelX(v) - Wrap16(6 * w) / 2);
+            const int rowPixels = f.exponentDigitsX > 0 ? LabelLinePixels : 9;
+            s.LabelYUp = Wrap16(ToPixelY(XAxisDataY(f)) + 4 - rowPixels * ((i % f.K) + 1));
             writeLabel();
         }
     }

@@ -30,6 +30,13 @@ struct PlotFrame {
 // digits, 1E+150 or 1E-20) are written in the exponent form, so that they fit
 // beside the data area.
 inline constexpr std::int16_t LongestLabel = 10;
+// The fixed-pitch cell the labels are written in. Digit-by-digit labels are laid out
+// reckoning 6 pixels a character (the designed layout, kept); exponent-form labels,
+// which are wide, by this cell, with a cell's gap to the tick and to each other.
+inline constexpr std::int16_t LabelCellPixels = 8;
+// Rows of exponent-form X labels stand a text line apart (the digit-by-digit ones 9
+// pixels, as designed), so that two rows cannot run into each other.
+inline constexpr std::int16_t LabelLinePixels = 13;
 
 // v rounded half-to-even into -1000..1000; NaN and anything below -1000 give -1000.
 std::int16_t ClampToPixel(double v);
