@@ -115,6 +115,21 @@ TEST_F(DataExchange, FileNamedAtStart) {
     EXPECT_EQ(driver.SeenBoxes().back().prompt,
               "Точки не взяты из файла «missing.tsv»: файл не прочитан: файла нет.");
     EXPECT_TRUE(Form1().isVisible());
+    // A named pipe with no writer and a folder are refused at once, not waited on.
+    const std::string pipe = Path("fifo.csv");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const auto& [path, said] :
+         {std::pair{pipe, "«fifo.csv»: это не обычный файл."},
+          std::pair{Path("folder"), "«folder»: это папка, а не файл."}}) {
+        std::filesystem::create_directories(Path("folder"));
+        QElapsedTimer timer;
+        timer.start();
+        driver.Ok();
+        Form1().OpenPointFile(path);
+        ASSERT_TRUE(driver.Done());
+        EXPECT_LT(timer.elapsed(), 1000);
+        EXPECT_EQ(driver.SeenBoxes().back().prompt, std::string("Точки не взяты из файла ") + said);
+    }
 }
 
 TEST_F(DataExchange, TablePastedIntoTheCountBox) {

@@ -1,6 +1,7 @@
 // Texts of a data file or a clipboard, any bytes: no crash; a text read gives 3 to 40
-// pairs whose every cell holds a number within a double's range; and those pairs,
-// once stored and written back, read again as the same stored texts.
+// pairs whose every cell is a whole number within a double's range; and those pairs,
+// once stored and written back with a decimal comma, read again as the same stored
+// texts.
 #include <cstdint>
 #include <string>
 
@@ -17,9 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Check(table.pairs.size() >= 3 && table.pairs.size() <= 40);
+    // Every cell was read whole: its stored text is a number again, as it reads.
     for (const TypedPair& pair : table.pairs)
         Check(!NumberBeyondRange(NormalizeNumberText(pair.x)) &&
-              !NumberBeyondRange(NormalizeNumberText(pair.y)));
+              !NumberBeyondRange(NormalizeNumberText(pair.y)) && CellNumber(pair.x) == pair.x &&
+              CellNumber(pair.y) == pair.y);
     Shared = SharedState{};
     UsePointTable(table);
     const SharedState stored = Shared;
