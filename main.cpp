@@ -1,9 +1,11 @@
 // The program: start-up opens the title window; everything else follows from its
-// buttons.
+// buttons. Options for scripts (--compare, --fit) print their results and end
+// before any window or display is needed.
 #include <QApplication>
 #include <QLocale>
 #include <QTimer>
 
+#include "CommandLine.h"
 #include "NumberFormat.h"
 #include "ProgramIcon.h"
 #include "QtDialogs.h"
@@ -11,6 +13,7 @@
 #include "TitleWindow.h"
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = RunCommandLine(argc, argv)) return *status;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("approximation"));
     app.setWindowIcon(ProgramIcon());

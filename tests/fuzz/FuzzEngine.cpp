@@ -45,12 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ComputeDeviations();
     for (int k = 1; k <= s.UnknownCount; ++k) Check(std::isfinite(s.FitMatrix[0][k]));
     Check(std::isfinite(s.CoefA) && std::isfinite(s.CoefB) && std::isfinite(s.CoefC));
-    Check(std::isfinite(s.EvalResult) && std::isfinite(s.MeanDeviation));
+    // A deviation beyond the range of a double is NotComputed, never an infinity.
+    Check(std::isfinite(s.EvalResult) && !std::isinf(s.MeanDeviation) && r >= -1 && r <= 1);
     // A polynomial overflow stops the deviations early (a code 2); the points
     // reached so far are still finite.
     for (int i = 1; i <= n; ++i) {
         if (s.ComputationFailed) break;
-        Check(std::isfinite(s.FitMatrix[i][0]) && std::isfinite(s.Deviation[i]));
+        Check(std::isfinite(s.FitMatrix[i][0]) && !std::isinf(s.Deviation[i]));
+        Check(!std::isnan(s.Deviation[i]) || std::isnan(s.MeanDeviation));
     }
     Check(s.CurvePointCount >= 0 && s.CurvePointCount <= MaxCurvePoints);
     for (int k = 0; k < s.CurvePointCount; ++k) {

@@ -1,0 +1,200 @@
+#include "CommandLine.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Comparison.h"
+#include "EngineSequence.h"
+#include "ErrorReport.h"
+#include "Evaluate.h"
+#include "FileText.h"
+#include "FormulaChoice.h"
+#include "PointSources.h"
+#include "PointTable.h"
+#include "SharedState.h"
+
+namespace {
+constexpr int BadInput = 2, RefusedFit = 3;
+
+const char* const Usage =
+    "Использование:\n"
+    "  approximation [ФАЙЛ]                  окно программы (с точками из файла)\n"
+    "  approximation --compare ФАЙЛ          все зависимости, лучшая первой (AICc)\n"
+    "  approximation --fit ФОРМУЛА ФАЙЛ      одна зависимость: коэффициенты и таблица\n"
+    "  approximation --help | --version\n"
+    "ФОРМУЛА: номер в списке 1..13 (полином со степенью: 1:3), или её текст, как\n"
+    "Y=A*Exp(B*X). ФАЙЛ \"-\" читается со стандартного ввода.\n"
+    "Код выхода: 0 сделано, 2 неверный ввод, 3 расчёт невозможен.\n";
+
+int Refuse(const std::string& message) {
+    std::fprintf(stderr, "approximation: %s\n", message.c_str());
+    return BadInput;
+}
+
+// The shortest text that reads back as the same double, with a decimal point; empty
+// for a figure that was not computed.
+std::string Number(double value) {
+    if (!std::isfinite(value)) return {};
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string Number(const std::optional<double>& value) { return value ? Number(*value) : ""; }
+
+// The points of FILE (or of standard input) made the point set; false with the
+// message given when there is no valid table.
+bool TakePoints(const std::string& file) {
+    PointTable table;
+    if (file == "-") {
+        const FileText read = ReadStreamText(STDIN_FILENO);
+        table = read.outcome ? ReadPointTable(read.text)
+                             : PointTable{{},
+                                          read.outcome.error == "файл не прочитан: он больше 1 МБ"
+                                              ? "стандартный ввод больше 1 МБ"
+                                              : read.outcome.error};
+    } else {
+        table = PointTableOfFile(file);
+    }
+    if (!table.error.empty()) {
+        Refuse(
+            "точки не взяты из " +
+            (file == "-" ? std::string("стандартного ввода") : "файла «" + FileNameOf(file) + "»") +
+            ": " + table.error);
+        return false;
+    }
+    UsePointTable(table);
+    return true;
+}
+
+std::string FormulaText(std::uint8_t kind, int degree) {
+    const std::string text = Shared.FormulaTexts[kind];
+    return IsPolynomialKind(kind) ? text + ", N = " + std::to_string(degree) : text;
+}
+
+int Compare() {
+    std::printf(
+        "kind\tdegree\tformula\tk\taicc\tdelta_aicc\tweight\tmean_deviation_percent\tcorrelation"
+        "\tr2_on_y\tresidual_sd\tstatus\n");
+    for (const ComparedFit& f : CompareFormulas()) {
+        const bool made = f.failure == 0;
+        std::printf("%d\t%d\t%s\t%d\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", f.kind, f.degree,
+                    FormulaText(f.kind, f.degree).c_str(), f.coefficients, Number(f.aicc).c_str(),
+                    Number(f.delta).c_str(), Number(f.weight).c_str(),
+                    made ? Number(f.meanDeviation).c_str() : "",
+                    made ? Number(f.correlation).c_str() : "",
+                    made ? Number(f.determination).c_str() : "",
+                    made ? Number(f.residualDeviation).c_str() : "",
+                    made ? "ok" : CauseLine(f.failure).c_str());
+    }
+    return 0;
+}
+
+// Takes "10", "1:3" or a formula's text (with ":DEGREE" for a polynomial) into the
+// shared state as the formula list would; false with the message given.
+bool TakeFormula(const std::string& formula) {
+    std::string name = formula, degree;
+    if (const std::size_t colon = formula.rfind(':'); colon != std::string::npos) {
+        name = formula.substr(0, colon);
+        degree = formula.substr(colon + 1);
+    }
+    int kind = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), kind);
+    if (error != std::errc() || end != name.data() + name.size()) {
+        kind = 0;
+        for (int k = 1; k <= FormulaCount; ++k)
+            if (Shared.FormulaTexts[k] == name) kind = k;
+    }
+    if (kind < 1 || kind > FormulaCount) {
+        Refuse("неизвестная формула «" + formula + "»");
+        return false;
+    }
+    const auto k = static_cast<std::uint8_t>(kind);
+    if (kind > OfferedFormulaCount(Shared.PointCount)) {
+        Refuse("для формулы «" + Shared.FormulaTexts[k] + "» нужно не меньше 4 пар точек");
+        return false;
+    }
+    if (!IsPolynomialKind(k)) {
+        if (!degree.empty()) {
+            Refuse("у формулы «" + Shared.FormulaTexts[k] + "» нет степени");
+            return false;
+        }
+        Shared.FormulaKind = k;
+        return true;
+    }
+    switch (TakeTypedDegree(k, degree)) {
+        case DegreeVerdict::Accepted:
+            return true;
+        case DegreeVerdict::NotPositive:
+            Refuse("у полинома нужна степень 1 или больше: " + std::to_string(kind) + ":СТЕПЕНЬ");
+            return false;
+        case DegreeVerdict::TooManyUnknowns:
+            Refuse("для полинома степени " + degree + " мало пар точек");
+            return false;
+    }
+    return false;
+}
+
+int Fit(const std::string& formula) {
+    auto& s = Shared;
+    if (!TakeFormula(formula)) return BadInput;
+    if (const std::uint8_t failed = RunEngineSequence()) {
+        std::fprintf(stderr, "approximation: НЕТ РЕШЕНИЯ: %s\n", CauseLine(failed).c_str());
+        return RefusedFit;
+    }
+    const double r = CorrelationCoefficient();
+    ComputeDeviations();
+    std::printf("formula\t%s\n", s.FormulaTexts[s.FormulaKind].c_str());
+    if (IsPolynomialKind(s.FormulaKind)) {
+        for (int i = 1; i <= s.UnknownCount; ++i)
+            std::printf("A[%d]\t%s\n", s.FormulaKind == KindPolynomial ? i - 1 : i,
+                        Number(s.FitMatrix[0][i]).c_str());
+    } else {
+        std::printf("A\t%s\nB\t%s\n", Number(s.CoefA).c_str(), Number(s.CoefB).c_str());
+        if (s.FormulaKind >= FirstThreeCoefficientKind)
+            std::printf("C\t%s\n", Number(s.CoefC).c_str());
+    }
+    std::printf("mean_deviation_percent\t%s\ncorrelation\t%s\nr2_on_y\t%s\nresidual_sd\t%s\n",
+                Number(s.MeanDeviation).c_str(), Number(r).c_str(),
+                Number(DeterminationCoefficient()).c_str(),
+                Number(ResidualStandardDeviation()).c_str());
+    std::printf("\nN\tX\tY\tY_computed\tdeviation_percent\n");
+    for (int i = 1; i <= s.PointCount; ++i)
+        std::printf("%d\t%s\t%s\t%s\t%s\n", i, Number(s.PointX[i]).c_str(),
+                    Number(s.PointY[i]).c_str(), Number(s.FitMatrix[i][0]).c_str(),
+                    Number(s.Deviation[i]).c_str());
+    return 0;
+}
+}  // namespace
+
+std::optional<int> RunCommandLine(int argc, char* argv[]) {
+    if (argc < 2) return std::nullopt;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::string& command = args[0];
+    if (command.size() < 2 || command[0] != '-' || command == "-") return std::nullopt;
+    if (command == "--help" || command == "-h") {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("approximation %s\n", APPROX_VERSION);
+        return 0;
+    }
+    FillFormulaTexts();
+    if (command == "--compare" && args.size() == 2) {
+        if (!TakePoints(args[1])) return BadInput;
+        return Compare();
+    }
+    if (command == "--fit" && args.size() == 3) {
+        if (!TakePoints(args[2])) return BadInput;
+        return Fit(args[1]);
+    }
+    std::fputs(Usage, stderr);
+    return BadInput;
+}

@@ -1,0 +1,109 @@
+#include "Comparison.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "EngineCodes.h"
+#include "EngineSequence.h"
+#include "Evaluate.h"
+#include "FormulaChoice.h"
+#include "SharedState.h"
+
+namespace {
+// One fit of the current formula, as the results window would show it.
+ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
+    auto& s = Shared;
+    ComparedFit fit;
+    fit.kind = kind;
+    fit.degree = degree;
+    fit.failure = RunEngineSequence();
+    fit.coefficients = s.UnknownCount;
+    if (fit.failure) return fit;
+    fit.correlation = CorrelationCoefficient();
+    ComputeDeviations();
+    if (s.ComputationFailed) {
+        fit.failure = s.ComputationFailed;
+        return fit;
+    }
+    fit.meanDeviation = s.MeanDeviation;
+    fit.determination = DeterminationCoefficient();
+    fit.residualDeviation = ResidualStandardDeviation();
+    const int n = s.PointCount;
+    double sumOfSquares = 0, sumOfY = 0;
+    for (int i = 1; i <= n; ++i) {
+        const double r = s.PointY[i] - s.FitMatrix[i][0];
+        sumOfSquares = sumOfSquares + r * r;
+        sumOfY = sumOfY + s.PointY[i] * s.PointY[i];
+    }
+    fit.residualSum = sumOfSquares;
+    const double epsilon = std::numeric_limits<double>::epsilon();
+    fit.exact = sumOfSquares <= n * epsilon * epsilon * sumOfY;
+    if (!fit.exact) fit.aicc = CorrectedAkaike(n, fit.coefficients, sumOfSquares);
+    return fit;
+}
+
+// The order of the list: kind, then degree.
+bool ListOrder(const ComparedFit& a, const ComparedFit& b) {
+    return a.kind != b.kind ? a.kind < b.kind : a.degree < b.degree;
+}
+
+int Group(const ComparedFit& f) {
+    if (f.failure) return 3;
+    if (f.exact) return 0;
+    return f.aicc ? 1 : 2;
+}
+
+// Criteria this close count as a tie (the same fit written two ways, as
+// Y=A*Exp(B*X) and Y=B*(A^X), differ only by rounding).
+bool Tied(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(a)); }
+}  // namespace
+
+std::optional<double> CorrectedAkaike(int n, int k, double residualSum) {
+    if (n - k - 1 <= 0 || !(residualSum > 0)) return std::nullopt;
+    const double aicc = n * std::log(residualSum / n) + 2.0 * k + 2.0 * k * (k + 1) / (n - k - 1);
+    if (!std::isfinite(aicc)) return std::nullopt;
+    return aicc;
+}
+
+std::vector<ComparedFit> CompareFormulas() {
+    const SharedState before = Shared;
+    std::vector<ComparedFit> fits;
+    const int n = before.PointCount;
+    for (int kind = 1; kind <= OfferedFormulaCount(n); ++kind) {
+        const auto k = static_cast<std::uint8_t>(kind);
+        if (!IsPolynomialKind(k)) {
+            Shared = before;
+            Shared.FormulaKind = k;
+            fits.push_back(FitOne(k, 0));
+            continue;
+        }
+        for (int degree = 1; degree <= MaxUnknowns; ++degree) {
+            Shared = before;
+            if (TakeTypedDegree(k, std::to_string(degree)) != DegreeVerdict::Accepted) break;
+            fits.push_back(FitOne(k, static_cast<std::int16_t>(degree)));
+        }
+    }
+    Shared = before;
+
+    std::stable_sort(fits.begin(), fits.end(), [](const ComparedFit& a, const ComparedFit& b) {
+        if (Group(a) != Group(b)) return Group(a) < Group(b);
+        if (Group(a) == 1 && !Tied(*a.aicc, *b.aicc)) return *a.aicc < *b.aicc;
+        if (Group(a) <= 1 && a.coefficients != b.coefficients)
+            return a.coefficients < b.coefficients;
+        return ListOrder(a, b);
+    });
+    // Akaike weights among the ranked fits, against the best of them.
+    double best = std::numeric_limits<double>::infinity(), total = 0;
+    for (const ComparedFit& f : fits)
+        if (f.aicc) best = std::min(best, *f.aicc);
+    for (ComparedFit& f : fits)
+        if (f.aicc) {
+            f.delta = *f.aicc - best;
+            total += std::exp(-*f.delta / 2);
+        }
+    for (ComparedFit& f : fits)
+        if (f.delta) f.weight = std::exp(-*f.delta / 2) / total;
+    return fits;
+}
