@@ -38,8 +38,10 @@ ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
         sumOfY = sumOfY + s.PointY[i] * s.PointY[i];
     }
     fit.residualSum = sumOfSquares;
-    const double epsilon = std::numeric_limits<double>::epsilon();
-    fit.exact = sumOfSquares <= n * epsilon * epsilon * sumOfY;
+    // Zero to working precision: each computed value off by the rounding of its k
+    // terms at most (n eps^2 sum Y^2 alone misses a cubic through a line by 5 times).
+    const double rounding = fit.coefficients * std::numeric_limits<double>::epsilon();
+    fit.exact = sumOfSquares <= n * rounding * rounding * sumOfY;
     if (!fit.exact) fit.aicc = CorrectedAkaike(n, fit.coefficients, sumOfSquares);
     return fit;
 }

@@ -22,7 +22,8 @@ struct ComparedFit {
     std::optional<double> delta, weight;
 };
 
-// The fits of the current points, best first: exact fits (fewer coefficients first),
+// The fits of the current points, best first: exact fits (zero residuals to working
+// precision, fewer coefficients first),
 // then by AICc (ties by fewer coefficients, then the formula list's order), then the
 // fits whose criterion is not defined, then the refused ones. The shared state is as
 // it was before.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "Comparison.h"
 #include "EngineCodes.h"
 #include "Evaluate.h"
 #include "Fit.h"
@@ -394,4 +395,58 @@ TEST(Curve, StaysInsideTheBandAndEnds) {
     EXPECT_LE(Shared.CurvePointCount, 301);
 }
 
+}  // namespace
+
+namespace {
+// Y = 2X + 1 at X = 0..4: the polynomials with free term fit it exactly, the
+// logarithms of X = 0 and the 1/X refuse it, Y=B*(A^X) and Y=A*Exp(B*X) are one fit
+// written two ways, and a polynomial without free term of 4 unknowns leaves
+// n - k - 1 = 0, where the criterion is not defined.
+TEST(Comparison, RanksExactFitsThenByTheCriterionThenUndefinedThenRefused) {
+    UsePoints(std::vector<std::pair<double, double>>{{0, 1}, {1, 3}, {2, 5}, {3, 7}, {4, 9}});
+    const SharedState before = Shared;
+    const std::vector<ComparedFit> fits = CompareFormulas();
+    EXPECT_EQ(Shared.PointX, before.PointX);
+    EXPECT_EQ(Shared.FormulaKind, before.FormulaKind) << "the fit on display is left alone";
+    auto at = [&](std::uint8_t kind, int degree) {
+        for (std::size_t i = 0; i < fits.size(); ++i)
+            if (fits[i].kind == kind && fits[i].degree == degree) return i;
+        ADD_FAILURE() << "no row for kind " << int(kind) << " degree " << degree;
+        return fits.size();
+    };
+    // 11 fixed kinds, degrees 1..3 of kind 1 and 1..4 of kind 2.
+    ASSERT_EQ(fits.size(), 11u + 3u + 4u);
+    for (int degree = 1; degree <= 3; ++degree) {
+        EXPECT_EQ(at(KindPolynomial, degree), std::size_t(degree - 1)) << "exact, fewer first";
+        EXPECT_TRUE(fits[degree - 1].exact);
+    }
+    // Y = A X: A = 70 / 30, RSS = 5 / 3, AICc = 5 ln(1/3) + 2 + 4/3.
+    const ComparedFit& line = fits[at(KindPolynomialNoFree, 1)];
+    ASSERT_TRUE(line.aicc);
+    EXPECT_NEAR(*line.aicc, -2.1597281100072, 1e-12);
+    EXPECT_NEAR(line.residualSum, 5.0 / 3.0, 1e-14);
+    const std::size_t powerA = at(KindPowerA, 0), exponential = at(KindExponential, 0);
+    EXPECT_EQ(exponential, powerA + 1) << "a tie goes by the list's order";
+    double weights = 0;
+    for (std::size_t i = 3; i < fits.size(); ++i) {
+        if (fits[i].aicc) weights += *fits[i].weight;
+        if (i > 3 && fits[i].aicc && fits[i - 1].aicc) {
+            EXPECT_LE(*fits[i - 1].aicc, *fits[i].aicc);
+        }
+    }
+    EXPECT_NEAR(weights, 1, 1e-12);
+    const std::size_t undefined = at(KindPolynomialNoFree, 4);
+    EXPECT_FALSE(fits[undefined].aicc);
+    EXPECT_EQ(fits[undefined].failure, FailNone);
+    const std::pair<std::uint8_t, std::uint8_t> refused[] = {{KindPowerX, FailLogArgument},
+                                                             {KindHyperbolic, FailDivision},
+                                                             {KindLogarithmic, FailLogArgument},
+                                                             {KindLogQuadratic, FailLogArgument}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const ComparedFit& f = fits[fits.size() - 4 + i];
+        EXPECT_EQ(f.kind, refused[i].first) << "refused last, in the list's order";
+        EXPECT_EQ(f.failure, refused[i].second);
+    }
+    EXPECT_EQ(undefined, fits.size() - 5) << "after the ranked fits, before the refused";
+}
 }  // namespace
