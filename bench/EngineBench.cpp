@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "Comparison.h"
 #include "Evaluate.h"
 #include "Fit.h"
 #include "FormulaKinds.h"
@@ -50,6 +51,20 @@ void EngineFit(benchmark::State& state, std::uint8_t kind, std::int16_t degree) 
         FitCoefficients();
         benchmark::DoNotOptimize(Shared.FitMatrix[0][1]);
     }
+}
+
+// Every formula the 40 points allow (the polynomials at degrees 1..19 and 1..20),
+// fitted and ranked as the comparison window and --compare do.
+void ComparisonOfEveryFormula(benchmark::State& state) {
+    UseForty(KindSine, 0);
+    FillFormulaTexts();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const auto fits = CompareFormulas();
+        rows = fits.size();
+        benchmark::DoNotOptimize(fits.data());
+    }
+    state.counters["fits"] = static_cast<double>(rows);
 }
 
 // GSL on the design matrix the engine builds (taken once from FitMatrix).
@@ -98,4 +113,5 @@ BENCHMARK_CAPTURE(GslPeer, Exponential, KindExponential, 0);
 BENCHMARK_CAPTURE(EngineSequence, Sine, KindSine, 0);
 BENCHMARK_CAPTURE(EngineFit, Sine, KindSine, 0);
 BENCHMARK_CAPTURE(GslPeer, Sine, KindSine, 0);
+BENCHMARK(ComparisonOfEveryFormula)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -98,7 +98,7 @@ int Compare() {
 
 // Takes "10", "1:3" or a formula's text (with ":DEGREE" for a polynomial) into the
 // shared state as the formula list would; false with the message given.
-bool TakeFormula(const std::string& formula) {
+bool TakeFormulaArgument(const std::string& formula) {
     std::string name = formula, degree;
     if (const std::size_t colon = formula.rfind(':'); colon != std::string::npos) {
         name = formula.substr(0, colon);
@@ -143,7 +143,7 @@ bool TakeFormula(const std::string& formula) {
 
 int Fit(const std::string& formula) {
     auto& s = Shared;
-    if (!TakeFormula(formula)) return BadInput;
+    if (!TakeFormulaArgument(formula)) return BadInput;
     if (const std::uint8_t failed = RunEngineSequence()) {
         std::fprintf(stderr, "approximation: НЕТ РЕШЕНИЯ: %s\n", CauseLine(failed).c_str());
         return RefusedFit;

@@ -1,5 +1,6 @@
 // Changing the formula from the results window: the formula list, the degree of a
 // polynomial, the unknowns check and the new fit.
+#include "ComparisonWindow.h"
 #include "Dialogs.h"
 #include "FormulaChoice.h"
 #include "Program.h"
@@ -55,6 +56,10 @@ void ResultsWindow::List1Click(int index) {
     } else {
         s.FormulaKind = kind;
     }
+    ShowChosenFormula();
+}
+
+void ResultsWindow::ShowChosenFormula() {
     if (!RunGuardedComputation()) {
         // Not the list again, which may have no formula left that fits: the results
         // state with the failure, from which a pair can be corrected or removed, or
@@ -67,4 +72,10 @@ void ResultsWindow::List1Click(int index) {
     ShowCommandSet(RemovalRule::Strict);
     SetCaption(ResultsCaption);
     show();
+}
+
+void ResultsWindow::CompareFormulasAndChoose() {
+    CompareAndChoose(this, [this](std::uint8_t kind, std::int16_t degree) {
+        if (TakeFormula(kind, degree)) ShowChosenFormula();
+    });
 }

@@ -20,6 +20,8 @@ void ResultsWindow::SetUpDataExchange() {
         {QKeySequence::Save, &ResultsWindow::SavePoints},
         {QKeySequence::Copy, &ResultsWindow::CopyResults},
         {QKeySequence(Qt::CTRL | Qt::Key_E), &ResultsWindow::SaveReportPdf},
+        {QKeySequence(Qt::CTRL | Qt::Key_R), &ResultsWindow::CompareFormulasAndChoose},
+        {QKeySequence(Qt::Key_F3), &ResultsWindow::CompareFormulasAndChoose},
     };
     for (const auto& [key, command] : keys)
         connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
@@ -33,11 +35,12 @@ bool ResultsWindow::InResultsState() const {
 }
 
 void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
-    std::vector<std::string> items = {"Открыть файл с точками…\tCtrl+O",
-                                      "Вставить точки из буфера обмена\tCtrl+V",
-                                      "Сохранить точки в файл…\tCtrl+S"};
+    std::vector<std::string> items = {
+        "Открыть файл с точками…\tCtrl+O", "Вставить точки из буфера обмена\tCtrl+V",
+        "Сохранить точки в файл…\tCtrl+S", "Сравнить все зависимости…\tCtrl+R"};
     std::vector<void (ResultsWindow::*)()> commands = {
-        &ResultsWindow::OpenPoints, &ResultsWindow::PastePoints, &ResultsWindow::SavePoints};
+        &ResultsWindow::OpenPoints, &ResultsWindow::PastePoints, &ResultsWindow::SavePoints,
+        &ResultsWindow::CompareFormulasAndChoose};
     if (fitOnDisplay_) {
         items.insert(items.end(),
                      {"Копировать результаты\tCtrl+C", "Сохранить отчёт в PDF…\tCtrl+E"});

@@ -45,6 +45,12 @@ public:
     void ShowFit();
     void Redraw();
     bool FitOnDisplay() const { return fitOnDisplay_; }
+    // The formula now in the shared state fitted and shown, as a choice in the list
+    // shows it.
+    void ShowChosenFormula();
+    // The comparison of every formula (Ctrl+R, F3, the menu); a fit chosen in it is
+    // shown as a choice in the list.
+    void CompareFormulasAndChoose();
 
     // How Command4 (remove a pair) is offered when a handler returns the window to
     // its results: the designed rules differ from handler to handler, and are kept.

@@ -75,16 +75,12 @@ std::vector<ComparedFit> CompareFormulas() {
     const int n = before.PointCount;
     for (int kind = 1; kind <= OfferedFormulaCount(n); ++kind) {
         const auto k = static_cast<std::uint8_t>(kind);
-        if (!IsPolynomialKind(k)) {
+        // The fixed kinds once; the polynomials at every degree the points admit.
+        for (std::int16_t degree = IsPolynomialKind(k) ? 1 : 0; degree <= MaxUnknowns; ++degree) {
             Shared = before;
-            Shared.FormulaKind = k;
-            fits.push_back(FitOne(k, 0));
-            continue;
-        }
-        for (int degree = 1; degree <= MaxUnknowns; ++degree) {
-            Shared = before;
-            if (TakeTypedDegree(k, std::to_string(degree)) != DegreeVerdict::Accepted) break;
-            fits.push_back(FitOne(k, static_cast<std::int16_t>(degree)));
+            if (!TakeFormula(k, degree)) break;
+            fits.push_back(FitOne(k, degree));
+            if (!IsPolynomialKind(k)) break;
         }
     }
     Shared = before;

@@ -1,5 +1,7 @@
 #include "FormulaChoice.h"
 
+#include <string>
+
 #include "NumberText.h"
 #include "SharedState.h"
 
@@ -29,4 +31,12 @@ DegreeVerdict TakeTypedDegree(std::uint8_t kind, std::string_view typed) {
     s.UnknownCount = static_cast<std::int16_t>(unknowns);
     s.FitUnknownCount = static_cast<std::uint8_t>(unknowns);
     return DegreeVerdict::Accepted;
+}
+
+bool TakeFormula(std::uint8_t kind, std::int16_t degree) {
+    if (kind < 1 || kind > OfferedFormulaCount(Shared.PointCount)) return false;
+    if (IsPolynomialKind(kind))
+        return TakeTypedDegree(kind, std::to_string(degree)) == DegreeVerdict::Accepted;
+    Shared.FormulaKind = kind;
+    return true;
 }

@@ -32,3 +32,8 @@ DegreeVerdict TakeTypedDegree(std::uint8_t kind, std::string_view typed);
 // The warning shown when the degree asks for too many unknowns.
 extern const char* const TooManyUnknownsMessage;
 extern const char* const TooManyUnknownsTitle;
+
+// Takes a formula as the list and the degree box would (the degree for kinds 1 and
+// 2 only), without asking; false, with nothing changed, when the points do not
+// allow it.
+bool TakeFormula(std::uint8_t kind, std::int16_t degree);

@@ -54,6 +54,7 @@ FormulaWindow& PrepareEntry() {
     CloseOtherWindows();
     ActivateKeyboardLayout(UsEnglishLayout, 0);
     FormulaWindow& form = Form2();
+    form.ChoosingFormula = false;
     form.List1->setEnabled(true);
     form.List1->hide();
     form.Label4->hide();

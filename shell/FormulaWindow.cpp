@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "ComparisonWindow.h"
 #include "Dialogs.h"
 #include "Drops.h"
 #include "EngineSequence.h"
@@ -50,6 +51,13 @@ FormulaWindow::FormulaWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::C
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
             [this] { ReplacePointsOf(PointsOfChosenFile()); });
+    // The comparison of every formula, once the pairs are in and the formulas offered.
+    AddComparisonShortcuts(this, [this] {
+        if (!ChoosingFormula) return;
+        CompareAndChoose(this, [](std::uint8_t kind, std::int16_t degree) {
+            if (TakeFormula(kind, degree)) ShowFirstFit();
+        });
+    });
 }
 
 void FormulaWindow::ReplacePointsOf(const std::optional<PointTable>& table) {
@@ -106,6 +114,7 @@ void FormulaWindow::Command5Click() {
 
 void FormulaWindowLayout() {
     FormulaWindow& form = Form2();
+    form.ChoosingFormula = true;
     form.Drawing().Clear();
     form.update();
     form.SetCaption("Выбор вида аппроксимирующей зависимости");
@@ -158,6 +167,12 @@ void ChooseFormula(int kind) {
     } else {
         s.FormulaKind = static_cast<std::uint8_t>(kind);
     }
+    ShowFirstFit();
+}
+
+void ShowFirstFit() {
+    auto& s = Shared;
+    FormulaWindow& form = Form2();
     if (const std::uint8_t failed = RunEngineSequence()) {
         // The report stands on the formula window with the way out.
         ReportFailureOnFormulaWindow(form.Drawing(), failed);

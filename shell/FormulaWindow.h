@@ -25,6 +25,9 @@ public:
     QListWidget* List1 = nullptr;       // entry list, then formula list
     QLabel* Label4 = nullptr;           // prompt under the formula list
     CaptionButton* Command5 = nullptr;  // "Окончание работы"
+    // The formulas are offered (not the backdrop of the data entry): the comparison
+    // of every formula may be asked for.
+    bool ChoosingFormula = false;
 
     // Clears and fills the formula list with the formulas the point count allows.
     void RefillFormulaList();
@@ -53,6 +56,8 @@ void FormulaWindowLayout();
 // polynomial, the unknowns check, the engine steps and, on success, the results
 // window.
 void ChooseFormula(int kind);
+// The same driver from the engine steps on, for the formula the shared state holds.
+void ShowFirstFit();
 
 // Rebuilds the formula choice and shows it again, with the results window's commands
 // restored behind it.

@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -12,7 +13,9 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMimeData>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <charconv>
 #include <csignal>
@@ -21,6 +24,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "ComparisonWindow.h"
 #include "DialogDriver.h"
 #include "DrawingMatchers.h"
 #include "FormulaKinds.h"
@@ -370,4 +374,46 @@ TEST_F(DataExchange, PdfThatCannotBeWrittenIsSaidSo) {
     EXPECT_FALSE(std::filesystem::exists(Path("no/such/folder/report.pdf")));
 }
 
+}  // namespace
+
+namespace {
+// The comparison window, as the user answers it: the row chosen by its place, or Esc.
+void AnswerComparison(int row, std::string* copied) {
+    QTimer::singleShot(50, [row, copied] {
+        auto* window = qobject_cast<ComparisonWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowTitle().toStdString(), "Сравнение зависимостей");
+        if (copied) {
+            QTest::keySequence(window, QKeySequence::Copy);
+            *copied = QGuiApplication::clipboard()->text().toStdString();
+        }
+        if (row < 0) {
+            QTest::keyClick(window, Qt::Key_Escape);
+            return;
+        }
+        window->Table->selectRow(row);
+        QTest::keyClick(window, Qt::Key_Return);
+    });
+}
+
+TEST_F(DataExchange, ComparisonRanksEveryFormulaAndShowsTheChosenFit) {
+    FitToResults({{"1", "2"}, {"2", "4"}, {"3", "8"}, {"4", "16"}, {"5", "32"}}, KindPolynomial,
+                 "1");
+    std::string copied;
+    AnswerComparison(-1, &copied);
+    Key(&results(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(Shared.FormulaKind, KindPolynomial) << "Esc changes nothing";
+    // Exact data of Y = 2^X: the two ways of writing the exponential first, exactly.
+    EXPECT_EQ(copied.substr(0, copied.find('\n')),
+              "Зависимость\tk\tAICc\tΔAICc\tВес Акаике\tСр. откл., %\tКорреляция\tR² по "
+              "Y\tОст. ст. откл.\tПримечание");
+    EXPECT_NE(copied.find("\nY=B*(A^X)\t2\t\t\t\t"), std::string::npos) << copied;
+    EXPECT_NE(copied.find("\tточное совпадение\nY=A*Exp(B*X)\t2\t"), std::string::npos);
+    AnswerComparison(1, nullptr);
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_EQ(Shared.FormulaKind, KindExponential);
+    EXPECT_NEAR(Shared.CoefB, std::log(2.0), 1e-12);
+    EXPECT_TRUE(results().FitOnDisplay());
+    EXPECT_EQ(Visible(), All()) << "the results state";
+}
 }  // namespace
