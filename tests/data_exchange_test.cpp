@@ -336,7 +336,7 @@ TEST_F(DataExchange, CopiedResultsHoldEveryDigitAndTheTable) {
 TEST_F(DataExchange, MenuOfARightClickOnlyInTheResultsState) {
     FitToResults(Line(5), KindExponential);
     QGuiApplication::clipboard()->clear();
-    driver.ChooseItem(3);  // "Копировать результаты"
+    driver.ChooseItem(4);  // "Копировать результаты"
     ClickWindow(900, 600, Qt::RightButton);
     ASSERT_TRUE(driver.Done());
     const std::string items = driver.SeenBoxes().back().prompt;

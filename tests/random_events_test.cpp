@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -23,6 +24,7 @@
 #include <random>
 #include <set>
 
+#include "ComparisonWindow.h"
 #include "DialogDriver.h"
 #include "FormulaChoice.h"
 #include "FormulaKinds.h"
@@ -129,6 +131,16 @@ private:
             QAbstractButton* chosen = box->button(QMessageBox::Yes);
             if (!chosen || Below(6) == 0) chosen = buttons[Below(buttons.size())];
             Later(chosen, [chosen] { QTest::mouseClick(chosen, Qt::LeftButton); });
+            return;
+        }
+        if (auto* comparison = qobject_cast<ComparisonWindow*>(modal)) {
+            const int rows = comparison->Table->rowCount();
+            const int row = rows > 0 ? Below(rows) : -1;
+            const bool choose = Below(3) != 0;
+            Later(comparison, [comparison, row, choose] {
+                if (row >= 0) comparison->Table->selectRow(row);
+                QTest::keyClick(comparison, choose ? Qt::Key_Return : Qt::Key_Escape);
+            });
             return;
         }
         // Anything else is closed.
@@ -288,9 +300,13 @@ protected:
             }
         } else if (choice == 9) {
             // A shortcut of the results window, now and then with a table to paste.
-            static const QKeySequence keys[] = {QKeySequence::Open, QKeySequence::Paste,
-                                                QKeySequence::Save, QKeySequence::Copy,
-                                                QKeySequence(Qt::CTRL | Qt::Key_E)};
+            static const QKeySequence keys[] = {QKeySequence::Open,
+                                                QKeySequence::Paste,
+                                                QKeySequence::Save,
+                                                QKeySequence::Copy,
+                                                QKeySequence(Qt::CTRL | Qt::Key_E),
+                                                QKeySequence(Qt::CTRL | Qt::Key_R),
+                                                QKeySequence(Qt::Key_F3)};
             if (Below(2) == 0)
                 QGuiApplication::clipboard()->setText(
                     Below(2) ? QStringLiteral("1\t5\n2\t7\n3\t8\n4\t11\n")
