@@ -10,6 +10,7 @@ constexpr double NewPairBoxX = 600, NewPairBoxY = 6000;  // twips of the screen
 
 void ResultsWindow::Command3Click() {
     auto& s = Shared;
+    state_ = State::AddingPair;
     for (CaptionButton* button : Commands()) button->hide();
     SetCaption("Ввод новой пары точек");
     const int k = s.PointCount + 1;
@@ -24,5 +25,5 @@ void ResultsWindow::Command3Click() {
     if (RunGuardedComputation()) ShowFit();
     // Whether the fit failed or not, the commands are back; the caption stays
     // "Ввод новой пары точек" until the next command that ends in the results.
-    ShowCommandSet(RemovalRule::Always);
+    ReturnToResults(RemovalRule::Always, Caption::Kept);
 }

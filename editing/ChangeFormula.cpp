@@ -1,7 +1,7 @@
 // Changing the formula from the results window: the formula list, the degree of a
 // polynomial, the unknowns check and the new fit.
 #include "ComparisonWindow.h"
-#include "Dialogs.h"
+#include "DegreeQuestion.h"
 #include "FormulaChoice.h"
 #include "Program.h"
 #include "ResultsWindow.h"
@@ -14,6 +14,7 @@ constexpr int ListLeft = 20, Label4Left = 38;
 
 void ResultsWindow::Command2Click() {
     const int n = Shared.PointCount;
+    state_ = State::FormulaList;
     for (CaptionButton* button : Commands()) button->hide();
     List1->show();
     Label4->show();
@@ -33,24 +34,19 @@ void ResultsWindow::List1Click(int index) {
     const auto kind = static_cast<std::uint8_t>(index + 1);
     if (IsPolynomialKind(kind)) {
         Label4->hide();
-        const std::string answer =
-            TheDialogs().InputBox(" Введите максимальную степень полинома ",
-                                  "ВВОД СТЕПЕНИ ПОЛИНОМА ", DegreeBoxX, DegreeBoxY);
         // A refused degree leaves the fit on display, and the shared state with it.
-        switch (TakeTypedDegree(kind, answer)) {
-            case DegreeVerdict::NotPositive:
+        switch (AskPolynomialDegree(kind, DegreeBoxX, DegreeBoxY)) {
+            case DegreeAnswer::StartAfresh:
                 ResetResultsCommands();
                 return;
-            case DegreeVerdict::TooManyUnknowns:
-                if (!TheDialogs().AskYesNo(TooManyUnknownsMessage, TooManyUnknownsTitle,
-                                           MessageIcon::Question)) {
-                    EndProgram();
-                    return;
-                }
+            case DegreeAnswer::EndProgram:
+                EndProgram();
+                return;
+            case DegreeAnswer::ChooseAgain:
                 Label4->show();
                 RefillResultsFormulaList();
                 return;
-            case DegreeVerdict::Accepted:
+            case DegreeAnswer::Accepted:
                 break;
         }
     } else {
@@ -64,13 +60,11 @@ void ResultsWindow::ShowChosenFormula() {
         // Not the list again, which may have no formula left that fits: the results
         // state with the failure, from which a pair can be corrected or removed, or
         // another formula chosen.
-        ShowCommandSet(RemovalRule::Strict);
-        SetCaption(ResultsCaption);
+        ReturnToResults(RemovalRule::Strict);
         return;
     }
     Redraw();
-    ShowCommandSet(RemovalRule::Strict);
-    SetCaption(ResultsCaption);
+    ReturnToResults(RemovalRule::Strict);
     show();
 }
 

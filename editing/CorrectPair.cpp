@@ -13,17 +13,13 @@ constexpr Color CircleColor = 0xFF0000;  // blue
 constexpr int SelectedOnOpen = 20;
 }  // namespace
 
-void ResultsWindow::Command7Click() {
-    Shared.CorrectPickMode = True;
-    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7})
-        button->hide();
-    ShowPickPrompt(PickPurpose::Correction);
-}
+void ResultsWindow::Command7Click() { StartPick(PickPurpose::Correction); }
 
 void ResultsWindow::OpenCellEditor() {
     const auto& s = Shared;
     FindPickedCell();
     if (PickedRow > s.PointCount) return;
+    state_ = State::EditingCell;
     Text1->setAlignment(Qt::AlignHCenter);
     Text1->show();
     PlaceControl(Text1, s.TableLeft + s.NumberColumnWidth + (PickedColumn - 1) * s.ColumnWidth,
@@ -74,12 +70,12 @@ bool ResultsWindow::CommitCellEdit() {
 
 void ResultsWindow::EndCorrection() {
     Redraw();
-    ShowCommandSet(RemovalRule::Inclusive);
+    ReturnToResults(RemovalRule::Inclusive, Caption::Kept);
 }
 
 void ResultsWindow::Text1KeyPress(int key) {
-    if (Command1->isVisible() && Command3->isVisible() && Command4->isVisible() &&
-        Command5->isVisible()) {
+    // A key reaching the editor after the correction has ended only closes it.
+    if (state_ == State::Results) {
         Text1->hide();
         Redraw();
         return;

@@ -25,13 +25,8 @@ void ResultsWindow::SetUpDataExchange() {
     };
     for (const auto& [key, command] : keys)
         connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
-            if (InResultsState()) (this->*command)();
+            if (state_ == State::Results) (this->*command)();
         });
-}
-
-bool ResultsWindow::InResultsState() const {
-    // Every other state hides "Изменение вида аппроксимирующей зависимости".
-    return Command2->isVisible() && !Text1->isVisible();
 }
 
 void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
@@ -74,8 +69,7 @@ void ResultsWindow::ReplacePoints(const PointTable& table) {
         return;
     }
     if (RunGuardedComputation()) ShowFit();
-    ShowCommandSet(RemovalRule::Strict);
-    SetCaption(ResultsCaption);
+    ReturnToResults(RemovalRule::Strict);
 }
 
 void ResultsWindow::SavePoints() {
@@ -95,11 +89,11 @@ void ResultsWindow::SaveReportPdf() {
     if (!fitOnDisplay_) return;
     const std::string path = TheDialogs().SaveFileName("Сохранить отчёт в PDF", "отчёт.pdf");
     if (path.empty()) return;
-    const PrintOutcome outcome = SaveReportAsPdf(path);
+    const Outcome outcome = SaveReportAsPdf(path);
     // Composing the page used the print table: the screen table is drawn again.
     Redraw();
-    if (!outcome.printed)
+    if (!outcome)
         TheDialogs().Inform(
-            "Отчёт не сохранён в файл «" + FileNameOf(path) + "»: " + outcome.reason + ".",
+            "Отчёт не сохранён в файл «" + FileNameOf(path) + "»: " + outcome.error + ".",
             "ОШИБКА !", MessageIcon::Warning);
 }

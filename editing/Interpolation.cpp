@@ -29,6 +29,7 @@ void ResultsWindow::Command5Click() {
 void ResultsWindow::Interpolate() {
     auto& s = Shared;
     Surface& d = Drawing();
+    state_ = State::Interpolation;
     SetCaption("Интерполяция");
     for (CaptionButton* button : Commands()) button->hide();
     const std::string typed =
@@ -78,8 +79,7 @@ void ResultsWindow::Interpolate() {
 
 void ResultsWindow::EndInterpolation() {
     auto& s = Shared;
-    SetCaption(ResultsCaption);
-    ShowCommandSet(RemovalRule::Inclusive);
+    ReturnToResults(RemovalRule::Inclusive);
     s.InterpolationActive = False;
     Drawing().Clear();
     // Only here the table is drawn before the graph.

@@ -9,11 +9,17 @@
 #include "SharedState.h"
 
 namespace {
-constexpr int PickPrompLeft = 80, PickPromptTop = 400;
+constexpr int PickPromptLeft = 80, PickPromptTop = 400;
 constexpr double PointHitHalfSize = 5;
 }  // namespace
 
-void ResultsWindow::ShowPickPrompt(PickPurpose purpose) {
+void ResultsWindow::StartPick(PickPurpose purpose) {
+    Shared.RemovePickMode = purpose == PickPurpose::Removal ? True : False;
+    Shared.CorrectPickMode = purpose == PickPurpose::Correction ? True : False;
+    state_ =
+        purpose == PickPurpose::Removal ? State::PickingForRemoval : State::PickingForCorrection;
+    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7})
+        button->hide();
     const char* fourth =
         purpose == PickPurpose::Removal ? " собираетесь изымать и" : "собираетесь исправлять и";
     SetLabelCaption(
@@ -22,7 +28,7 @@ void ResultsWindow::ShowPickPrompt(PickPurpose purpose) {
             " Подведите указатель мыши\r к точке на графике или к\r   строке, которую Вы\r") +
             fourth + "\r щёлкните левой кнопкой");
     Label1->adjustSize();
-    Label1->move(PickPrompLeft, PickPromptTop);
+    Label1->move(PickPromptLeft, PickPromptTop);
     Label1->show();
 }
 
@@ -97,7 +103,7 @@ void ResultsWindow::MouseDown(int button, double x, double y) {
     }
     // In the results state a right click offers the ways in and out; in the other
     // states it keeps its meaning above.
-    if (button == 2 && InResultsState()) {
+    if (button == 2 && state_ == State::Results) {
         const QPoint at = mapToGlobal(QPoint(static_cast<int>(x), static_cast<int>(y)));
         ShowDataMenu(at.x(), at.y());
     }

@@ -5,14 +5,14 @@
 #include "ResultsWindow.h"
 
 void ResultsWindow::Command6Click() {
-    const PrintOutcome outcome = PrintReport();
+    const Outcome outcome = PrintReport();
     Redraw();
     Command6->setEnabled(true);
     Command6->show();
-    if (outcome.printed) return;
+    if (outcome) return;
     // A report that did not reach the printer is said so; the window stays as it was.
-    const std::string said = "Результаты не напечатаны: " + outcome.reason + ".";
-    if (outcome.reason != NoDefaultPrinter) {
+    const std::string said = "Результаты не напечатаны: " + outcome.error + ".";
+    if (outcome.error != NoDefaultPrinter) {
         TheDialogs().Inform(said, "Печать результатов", MessageIcon::Warning);
         return;
     }

@@ -13,13 +13,7 @@ constexpr Color HighlightTextColor = 0x00FFFF;            // yellow
 constexpr double QuestionLeft = 850, QuestionTop = 7000;  // twips of the screen
 }  // namespace
 
-void ResultsWindow::Command4Click() {
-    Shared.RemovePickMode = True;
-    Shared.CorrectPickMode = False;
-    for (CaptionButton* button : {Command2, Command3, Command4, Command5, Command6, Command7})
-        button->hide();
-    ShowPickPrompt(PickPurpose::Removal);
-}
+void ResultsWindow::Command4Click() { StartPick(PickPurpose::Removal); }
 
 void ResultsWindow::MarkPairForRemoval() {
     const auto& s = Shared;
@@ -50,6 +44,7 @@ void ResultsWindow::MarkPairForRemoval() {
 }
 
 void ResultsWindow::AskWhetherToRemove() {
+    state_ = State::Question;
     QuestionWindow& question = Form4();
     question.PlaceWindow(QuestionLeft, QuestionTop, question.WidthUnits(), question.HeightUnits());
     Shared.PairToRemove = PickedRow;
@@ -81,8 +76,7 @@ void ResultsWindow::RemovePickedPair() {
     if (Form4Loaded()) UnloadWindow(&Form4());
     CloseOtherWindows();
     Redraw();
-    ShowCommandSet(RemovalRule::Strict);
-    SetCaption(ResultsCaption);
+    ReturnToResults(RemovalRule::Strict);
     s.RemovePickMode = False;
     show();
 }
@@ -95,8 +89,7 @@ void ResultsWindow::KeepPickedPair() {
     // The pair set is the one of the last fit, unless a removal just failed: then the
     // failure is reported again instead of drawing what no fit produced.
     if (RunGuardedComputation()) ShowFit();
-    ShowCommandSet(RemovalRule::Inclusive);
-    SetCaption(ResultsCaption);
+    ReturnToResults(RemovalRule::Inclusive);
     s.RemovePickMode = False;
     show();
 }

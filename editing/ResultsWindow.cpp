@@ -138,12 +138,14 @@ void ResultsWindow::ShowCommandSet(RemovalRule rule) {
         control->hide();
 }
 
+void ResultsWindow::ReturnToResults(RemovalRule rule, Caption caption) {
+    ShowCommandSet(rule);
+    if (caption == Caption::Results) SetCaption(ResultsCaption);
+    state_ = State::Results;
+}
+
 void ResultsWindow::Command1Click() { EndProgram(); }
 
 const char* const ResultsCaption = "Результаты расчета";
 
-void ResetResultsCommands() {
-    ResultsWindow& form = Form3();
-    form.ShowCommandSet(ResultsWindow::RemovalRule::Inclusive);
-    form.SetCaption(ResultsCaption);
-}
+void ResetResultsCommands() { Form3().ReturnToResults(ResultsWindow::RemovalRule::Inclusive); }

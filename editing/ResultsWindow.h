@@ -2,8 +2,8 @@
 // Form3, the results window: the graph, the coefficient panel and the table drawn on
 // its client area, seven command buttons in two columns below the graph, and the
 // controls that only some commands show (the formula list with its caption line,
-// the pick prompt, the cell editor). Works in pixels. The window's state is which
-// of its controls are visible.
+// the pick prompt, the cell editor). Works in pixels. What the window is doing is
+// its State, set where a command starts or returns to the results.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +59,23 @@ public:
         Inclusive,  // N - 1 >= FitUnknownCount: refused degree, correction, "Нет", interpolation
         Always,     // a pair was just added
     };
+    // What the window is doing: it decides what a click, a key or a shortcut does.
+    enum class State {
+        Results,               // the fit (or the failure) with the command set
+        FormulaList,           // the formula change's list
+        AddingPair,            // the boxes of a new pair
+        PickingForRemoval,     // the pick prompt of a removal
+        Question,              // the removal question
+        PickingForCorrection,  // the pick prompt of a correction
+        EditingCell,           // the cell editor open
+        Interpolation,         // an interpolated value on display
+    };
+    State CurrentState() const { return state_; }
+    // Back to the results: the command set by the rule, the state, and the caption
+    // "Результаты расчета" unless the command keeps its own.
+    enum class Caption { Results, Kept };
+    void ReturnToResults(RemovalRule rule, Caption caption = Caption::Results);
+
     // The results state's command set: Command1, 2 and 7; Command3 below 40 pairs;
     // Command4 by the rule, never leaving fewer than 3 pairs; Command5 ("Интерполяция")
     // and Command6 while a fit is on display. The formula list, its caption line, the
@@ -101,7 +118,8 @@ private:
     void Command7Click();
 
     enum class PickPurpose { Removal, Correction };
-    void ShowPickPrompt(PickPurpose purpose);
+    // The start of a pick: the commands but "Окончание работы" hidden, the prompt.
+    void StartPick(PickPurpose purpose);
     void SelectCell(int column, int row);
     // Finds the last flagged cell, column 1 then 2, rows upwards.
     void FindPickedCell();
@@ -117,13 +135,13 @@ private:
     bool text1DoubleClicked_ = false;
     bool text1Pressed_ = false;  // the last press on the window was one on the editor
     bool fitOnDisplay_ = false;
+    State state_ = State::Results;
 
     void Interpolate();
     void EndInterpolation();
 
     // Ways in and out besides the buttons (DataExchange.cpp).
     void SetUpDataExchange();
-    bool InResultsState() const;
     void ShowDataMenu(int xPixels, int yPixels);
     void OpenPoints();
     void PastePoints();

@@ -56,11 +56,11 @@ QSizeF ComposedSize(const std::vector<SurfaceOp>& ops, double lineHeight) {
 
 // The sheet's drawing onto a page (a printer's or a PDF file's) as vector text and
 // lines, scaled so that it fills the printable width with its aspect kept.
-PrintOutcome PaintSheet(QPrinter& printer, const ImageSurface& sheet, const std::string& refused) {
+Outcome PaintSheet(QPrinter& printer, const ImageSurface& sheet, const std::string& refused) {
     printer.setDocName(QStringLiteral("Аппроксимация экспериментальных данных"));
     printer.setFullPage(false);
     QPainter painter;
-    if (!painter.begin(&printer)) return {false, refused};
+    if (!painter.begin(&printer)) return {refused};
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     const QSizeF composed = ComposedSize(sheet.OpsSinceClear(), sheet.TextLineHeight());
     const double scale =
@@ -68,10 +68,9 @@ PrintOutcome PaintSheet(QPrinter& printer, const ImageSurface& sheet, const std:
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
     ReplayOps(painter, sheet.OpsSinceClear(), FontSpec{Face::Courier, 9.75, false}, SheetCell);
-    if (!painter.end()) return {false, "система печати прервала задание"};
-    if (printer.printerState() == QPrinter::Error)
-        return {false, "система печати сообщила об ошибке"};
-    return {true, {}};
+    if (!painter.end()) return {"система печати прервала задание"};
+    if (printer.printerState() == QPrinter::Error) return {"система печати сообщила об ошибке"};
+    return {};
 }
 
 // Whether the print system takes jobs for the queue now: a queue that rejects them
@@ -87,20 +86,20 @@ bool AcceptsJobs(const std::string& queue) {
     return accepts;
 }
 
-PrintOutcome SendToPrinter(const ImageSurface& sheet) {
+Outcome SendToPrinter(const ImageSurface& sheet) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return {false, NoDefaultPrinter};
+    if (info.isNull()) return {NoDefaultPrinter};
     const std::string name = info.printerName().toStdString();
-    if (!AcceptsJobs(name)) return {false, "принтер " + name + " не принимает задания"};
+    if (!AcceptsJobs(name)) return {"принтер " + name + " не принимает задания"};
     QPrinter printer(info, QPrinter::HighResolution);
     return PaintSheet(printer, sheet, "система печати не приняла задание для принтера " + name);
 }
 
 // The composed page through the sender, then the sheet is gone again.
-PrintOutcome ComposeAndSend(const std::function<PrintOutcome(const ImageSurface&)>& send) {
+Outcome ComposeAndSend(const std::function<Outcome(const ImageSurface&)>& send) {
     ComposeReport();
     PrintSheetWindow& sheet = Form5();
-    const PrintOutcome outcome = send(sheet.DrawingImage());
+    const Outcome outcome = send(sheet.DrawingImage());
     sheet.hide();
     UnloadWindow(&sheet);
     CloseOtherWindows();
@@ -127,10 +126,10 @@ void ComposeReport() {
 
 const char* const NoDefaultPrinter = "в системе не настроен принтер по умолчанию";
 
-PrintOutcome PrintReport() { return ComposeAndSend(SendToPrinter); }
+Outcome PrintReport() { return ComposeAndSend(SendToPrinter); }
 
-PrintOutcome SaveReportAsPdf(const std::string& path) {
-    return ComposeAndSend([&](const ImageSurface& sheet) -> PrintOutcome {
+Outcome SaveReportAsPdf(const std::string& path) {
+    return ComposeAndSend([&](const ImageSurface& sheet) -> Outcome {
         // The page goes to a scratch file first; only a finished document replaces
         // the file the user named, whole.
         const QTemporaryDir scratch;
@@ -140,16 +139,16 @@ PrintOutcome SaveReportAsPdf(const std::string& path) {
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setOutputFileName(draft);
         const std::string unfinished = "страница не записана во временную папку";
-        if (!scratch.isValid()) return {false, unfinished};
-        const PrintOutcome outcome = PaintSheet(printer, sheet, unfinished);
-        if (!outcome.printed) return outcome;
+        if (!scratch.isValid()) return {unfinished};
+        const Outcome outcome = PaintSheet(printer, sheet, unfinished);
+        if (!outcome) return outcome;
         QFile file(draft);
-        if (!file.open(QIODevice::ReadOnly)) return {false, unfinished};
+        if (!file.open(QIODevice::ReadOnly)) return {unfinished};
         const QByteArray bytes = file.readAll();
         // A document cut short (its disk full) lacks the end-of-file mark.
-        if (!bytes.trimmed().endsWith("%%EOF")) return {false, unfinished};
+        if (!bytes.trimmed().endsWith("%%EOF")) return {unfinished};
         const Outcome written =
             WriteWholeFile(path, std::string_view(bytes.constData(), bytes.size()));
-        return {static_cast<bool>(written), written.error};
+        return written;
     });
 }

@@ -5,22 +5,19 @@
 
 #include <string>
 
+#include "Outcome.h"
+
 // Composes the report on the print sheet. Sets PrintOffsetX/Y and, through the
 // print table, the table geometry (the caller redraws the screen table after).
 void ComposeReport();
 
-struct PrintOutcome {
-    bool printed = false;
-    std::string reason;  // why not, in the user's words
-};
-
 // ComposeReport, the page to the default printer, the sheet unloaded and the other
 // windows closed. On failure nothing has been printed and the reason is given.
-PrintOutcome PrintReport();
+Outcome PrintReport();
 
 // The same page written as a PDF file with real text, instead of printed. On failure
 // no file is said to be written (one begun is removed).
-PrintOutcome SaveReportAsPdf(const std::string& path);
+Outcome SaveReportAsPdf(const std::string& path);
 
 // Why a report is not printed when the system has no default printer.
 extern const char* const NoDefaultPrinter;

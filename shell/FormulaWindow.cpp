@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "ComparisonWindow.h"
-#include "Dialogs.h"
+#include "DegreeQuestion.h"
 #include "Drops.h"
 #include "EngineSequence.h"
 #include "ErrorReport.h"
@@ -143,25 +143,21 @@ void ChooseFormula(int kind) {
     auto& s = Shared;
     FormulaWindow& form = Form2();
     if (IsPolynomialKind(static_cast<std::uint8_t>(kind))) {
-        const std::string answer = TheDialogs().InputBox(" Введите максимальную степень полинома ",
-                                                         "ВВОД СТЕПЕНИ ПОЛИНОМА ", DegreeBoxX,
-                                                         DegreeBoxTop + EntryLineHeight * kind);
-        switch (TakeTypedDegree(static_cast<std::uint8_t>(kind), answer)) {
-            case DegreeVerdict::NotPositive:
+        switch (AskPolynomialDegree(static_cast<std::uint8_t>(kind), DegreeBoxX,
+                                    DegreeBoxTop + EntryLineHeight * kind,
+                                    [&form] { form.Label4->hide(); })) {
+            case DegreeAnswer::StartAfresh:
                 form.hide();
                 ReturnToFormulaChoice();
                 return;
-            case DegreeVerdict::TooManyUnknowns:
-                form.Label4->hide();
-                if (!TheDialogs().AskYesNo(TooManyUnknownsMessage, TooManyUnknownsTitle,
-                                           MessageIcon::Question)) {
-                    EndProgram();
-                    return;
-                }
+            case DegreeAnswer::EndProgram:
+                EndProgram();
+                return;
+            case DegreeAnswer::ChooseAgain:
                 form.Label4->show();
                 form.RefillFormulaList();
                 return;
-            case DegreeVerdict::Accepted:
+            case DegreeAnswer::Accepted:
                 break;
         }
     } else {
@@ -186,7 +182,6 @@ void ShowFirstFit() {
     ResultsWindow& results = Form3();
     results.Redraw();
     s.InterpolationActive = False;
-    results.ShowCommandSet(ResultsWindow::RemovalRule::Strict);
-    results.SetCaption(ResultsCaption);
+    results.ReturnToResults(ResultsWindow::RemovalRule::Strict);
     results.show();
 }
