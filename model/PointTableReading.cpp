@@ -13,7 +13,7 @@ const std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // The cells of one line, read by libcsv with this separator; with blanks as the
 // separator a run of blanks separates once.
-std::vector<std::string> Cells(std::string_view line, unsigned char separator) {
+std::vector<std::string> SplitCells(std::string_view line, unsigned char separator) {
     struct Reading {
         std::vector<std::string> cells;
         bool blanks;
@@ -37,14 +37,14 @@ std::vector<std::string> Cells(std::string_view line, unsigned char separator) {
 // A tab, else a semicolon; else blanks where they part the line into cells neither
 // of which leans on a comma ("1,5 2,5"), and a comma otherwise ("1.5, 2.5").
 std::vector<std::string> SplitLine(std::string_view line) {
-    if (line.find('\t') != std::string_view::npos) return Cells(line, '\t');
-    if (line.find(';') != std::string_view::npos) return Cells(line, ';');
-    std::vector<std::string> byBlanks = Cells(line, ' ');
+    if (line.find('\t') != std::string_view::npos) return SplitCells(line, '\t');
+    if (line.find(';') != std::string_view::npos) return SplitCells(line, ';');
+    std::vector<std::string> byBlanks = SplitCells(line, ' ');
     bool leansOnComma = false;
     for (const std::string& c : byBlanks)
         leansOnComma = leansOnComma || c.empty() || c.front() == ',' || c.back() == ',';
     if (byBlanks.size() >= 2 && !leansOnComma) return byBlanks;
-    return Cells(line, ',');
+    return SplitCells(line, ',');
 }
 
 // A blank a spreadsheet may leave around a cell or write between groups of three
@@ -147,7 +147,7 @@ PointTable ReadPointTable(std::string_view text, std::string_view noPoints) {
             separator = line[4];
             continue;
         }
-        std::vector<std::string> cells = separator ? Cells(line, separator) : SplitLine(line);
+        std::vector<std::string> cells = separator ? SplitCells(line, separator) : SplitLine(line);
         cells.resize(std::max<std::size_t>(cells.size(), 2));
         const std::optional<std::string> numbers[2] = {CellNumber(cells[0]), CellNumber(cells[1])};
         const bool header = first && (!numbers[0] || !numbers[1]);

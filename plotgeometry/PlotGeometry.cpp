@@ -244,8 +244,7 @@ PlotFrame ComputePlotFrame() {
     const std::int16_t yLabelRoom =
         exponentY ? Wrap16(LabelCellPixels * (wY + 1) + 4) : Wrap16(6 * wY + 4);
     std::int16_t L = Wrap16(std::max(yLabelRoom, Wrap16(triple(wXLow) + 1)) + 20);
-    std::int16_t R =
-        Wrap16(GraphBandHeight - std::max<std::int16_t>(21, Wrap16(triple(wXHigh) + 1)));
+    std::int16_t R = Wrap16(PlotRightEdge - std::max<std::int16_t>(21, Wrap16(triple(wXHigh) + 1)));
     std::int16_t span = Wrap16(R - L + 1);
     // Labels too wide for the band leave no room to spread them: one row.
     const std::int16_t xLabelRoom =

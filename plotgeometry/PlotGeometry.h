@@ -15,6 +15,9 @@
 inline constexpr std::int16_t PixelClampLimit = 1000;
 inline constexpr std::int16_t GraphBandHeight = 350;  // screen y = 350 - up
 inline constexpr std::int16_t DataAreaTopUp = 300;    // up coordinate of the axis top
+// The right end of the plot in pixels, from which the right margin is taken; it is
+// the band's height by the design, not by any rule that ties the two.
+inline constexpr std::int16_t PlotRightEdge = 350;
 
 // The axis scales and margins that one ComputePlotFrame chose.
 struct PlotFrame {

@@ -127,4 +127,4 @@ void DrawGraphAndCoefficients(Surface& surface, const Sheet& sheet) {
 }
 
 void ShowResults(Surface& form3) { DrawGraphAndCoefficients(form3, ScreenSheet()); }
-void PrintResults(Surface& form5) { DrawGraphAndCoefficients(form5, PaperSheet()); }
+void PrintResults(Surface& form5) { DrawGraphAndCoefficients(form5, PlacedPaperSheet()); }

@@ -1,6 +1,7 @@
 #include "Sheet.h"
 
 #include "NumberFormat.h"
+#include "SharedState.h"
 #include "StandardNumberText.h"
 
 namespace {
@@ -52,5 +53,12 @@ const Sheet& PaperSheet() {
                              .polynomialY = 462,
                              .polynomialPrefix = "",
                              .polynomialText = StandardNumberText};
+    return sheet;
+}
+
+Sheet PlacedPaperSheet() {
+    Sheet sheet = PaperSheet();
+    sheet.offsetX = Shared.PrintOffsetX;
+    sheet.offsetY = Shared.PrintOffsetY;
     return sheet;
 }

@@ -8,7 +8,8 @@
 
 struct Sheet {
     // The graph is moved by this much (x + offsetX, screen y + offsetY). The print
-    // command keeps the sheet's offsets in PrintOffsetX and PrintOffsetY.
+    // command sets PrintOffsetX and PrintOffsetY from the paper sheet's, and the
+    // printed graph is placed by them.
     std::uint8_t offsetX = 0, offsetY = 0;
     bool recordsPointPixels = true;  // PointPixelX/Y kept for the point picking
     // Formula caption at (Y axis x + captionDx, captionY).
@@ -36,3 +37,6 @@ struct Sheet {
 
 const Sheet& ScreenSheet();
 const Sheet& PaperSheet();
+// The paper sheet with the graph placed where the print command put it: moved by
+// PrintOffsetX and PrintOffsetY.
+Sheet PlacedPaperSheet();

@@ -17,7 +17,7 @@
 namespace {
 
 TEST_F(Commands, AddAtThirtyNineGivesFortyAndHidesAdd) {
-    FitToResults(Line(39), 5);
+    FitToResults(Line(39), KindHyperbolic);
     driver.Type("0,5").Type("7");
     Press(results().Command3);
     ASSERT_TRUE(driver.Done());
@@ -33,7 +33,7 @@ TEST_F(Commands, AddAtThirtyNineGivesFortyAndHidesAdd) {
 }
 
 TEST_F(Commands, CancelledBoxesAddThePairZeroZero) {
-    FitToResults(Line(5), 1, "1");
+    FitToResults(Line(5), KindPolynomial, "1");
     driver.Cancel().Cancel();
     Press(results().Command3);
     ASSERT_TRUE(driver.Done());
@@ -44,7 +44,7 @@ TEST_F(Commands, CancelledBoxesAddThePairZeroZero) {
 }
 
 TEST_F(Commands, FailedFitAfterAnAdditionKeepsAWayOn) {
-    FitToResults({{"1", "2"}, {"2", "3"}, {"3", "5"}}, 3);  // Y=B*(X^A)
+    FitToResults({{"1", "2"}, {"2", "3"}, {"3", "5"}}, KindPowerX);  // Y=B*(X^A)
     driver.Type("0").Type("1");
     Press(results().Command3);
     ASSERT_TRUE(driver.Done());
@@ -62,7 +62,7 @@ TEST_F(Commands, FailedFitAfterAnAdditionKeepsAWayOn) {
 }
 
 TEST_F(Commands, RemovePickedInTheTableWithYes) {
-    FitToResults(Line(5), 1, "1");
+    FitToResults(Line(5), KindPolynomial, "1");
     Press(results().Command4);
     EXPECT_EQ(Visible(), std::vector<std::string>{"Command1"});
     EXPECT_TRUE(results().Label1->isVisible());
@@ -94,7 +94,7 @@ TEST_F(Commands, RemovePickedInTheTableWithYes) {
 }
 
 TEST_F(Commands, RemoveTheLastPairPickedOnTheGraph) {
-    FitToResults(Line(5), 1, "1");
+    FitToResults(Line(5), KindPolynomial, "1");
     Press(results().Command4);
     ClickWindow(Shared.PointPixelX[5] + 4, Shared.PointPixelY[5] - 4);
     ASSERT_TRUE(Form4Loaded());
@@ -105,7 +105,7 @@ TEST_F(Commands, RemoveTheLastPairPickedOnTheGraph) {
 }
 
 TEST_F(Commands, NoKeepsThePairsAndTheRemoveRuleDiffers) {
-    FitToResults(Line(5), 2, "3");  // three unknowns, N - 1 = 4
+    FitToResults(Line(5), KindPolynomialNoFree, "3");  // three unknowns, N - 1 = 4
     Press(results().Command4);
     ClickWindow(Shared.PointPixelX[2] + 5, Shared.PointPixelY[2]);  // 5 pixels off: a miss
     EXPECT_FALSE(Form4Loaded());
@@ -120,12 +120,12 @@ TEST_F(Commands, NoKeepsThePairsAndTheRemoveRuleDiffers) {
     // Kind 2 of degree 4 on five pairs: N - 1 = FitUnknownCount. "Нет" shows removal.
     UnloadAllWindows();
     Shared = SharedState{};
-    FitToResults(Line(5), 2, "4");
+    FitToResults(Line(5), KindPolynomialNoFree, "4");
     EXPECT_FALSE(results().Command4->isVisible());
 }
 
 TEST_F(Commands, YesHidesRemoveAtTheLastSpare) {
-    FitToResults(Line(5), 2, "3");
+    FitToResults(Line(5), KindPolynomialNoFree, "3");
     Press(results().Command4);
     ClickWindow(Cell(2, 3).x(), Cell(2, 3).y());
     Form4().close();  // the close control answers "Нет"
@@ -139,7 +139,8 @@ TEST_F(Commands, YesHidesRemoveAtTheLastSpare) {
 }
 
 TEST_F(Commands, NoShowsRemoveAtTheLastSpare) {
-    FitToResults(Line(5), 2, "4");  // four unknowns, N - 1 = 4: hidden at the first display
+    FitToResults(Line(5), KindPolynomialNoFree,
+                 "4");  // four unknowns, N - 1 = 4: hidden at the first display
     EXPECT_FALSE(results().Command4->isVisible());
     driver.Type("3");
     Press(results().Command5);
@@ -153,7 +154,7 @@ TEST_F(Commands, NoShowsRemoveAtTheLastSpare) {
 }
 
 TEST_F(Commands, CorrectPickedOnTheGraphEditsTheYCell) {
-    FitToResults(Line(5), 1, "1");
+    FitToResults(Line(5), KindPolynomial, "1");
     Press(results().Command7);
     EXPECT_EQ(Visible(), std::vector<std::string>{"Command1"});
     ClickWindow(Shared.PointPixelX[3], Shared.PointPixelY[3]);
@@ -172,7 +173,7 @@ TEST_F(Commands, CorrectPickedOnTheGraphEditsTheYCell) {
 }
 
 TEST_F(Commands, CorrectedXMovesThePairIntoOrder) {
-    FitToResults(Line(5), 1, "1");
+    FitToResults(Line(5), KindPolynomial, "1");
     Press(results().Command7);
     ClickWindow(Cell(1, 1).x(), Cell(1, 1).y());
     QLineEdit* editor = results().Text1;
@@ -188,7 +189,7 @@ TEST_F(Commands, CorrectedXMovesThePairIntoOrder) {
 }
 
 TEST_F(Commands, EnterOrDoubleClickWithoutAChangeRefits) {
-    FitToResults(Line(5), 1, "1");
+    FitToResults(Line(5), KindPolynomial, "1");
     Press(results().Command7);
     ClickWindow(Cell(2, 2).x(), Cell(2, 2).y());
     QTest::keyClick(results().Text1, Qt::Key_Return);
@@ -203,7 +204,7 @@ TEST_F(Commands, EnterOrDoubleClickWithoutAChangeRefits) {
 }
 
 TEST_F(Commands, ChangeFormulaWithThreePoints) {
-    FitToResults({{"1", "2"}, {"2", "4"}, {"3", "7"}}, 5);
+    FitToResults({{"1", "2"}, {"2", "4"}, {"3", "7"}}, KindHyperbolic);
     Press(results().Command2);
     EXPECT_TRUE(Visible().empty());
     EXPECT_EQ(results().List1->count(), 10);
@@ -229,7 +230,7 @@ TEST_F(Commands, ChangeFormulaWithThreePoints) {
 }
 
 TEST_F(Commands, RefusedDegreeKeepsTheFitOnDisplay) {
-    FitToResults(Line(4), 10);
+    FitToResults(Line(4), KindExponential);
     Press(results().Command2);
     EXPECT_EQ(results().List1->count(), 13);
     EXPECT_EQ(results().List1->height(), 180);
@@ -244,7 +245,7 @@ TEST_F(Commands, RefusedDegreeKeepsTheFitOnDisplay) {
 }
 
 TEST_F(Commands, InterpolationInsideTheRange) {
-    FitToResults(Line(5), 1, "1");
+    FitToResults(Line(5), KindPolynomial, "1");
     driver.Type("2,5");
     Press(results().Command5);
     ASSERT_TRUE(driver.Done());
@@ -268,7 +269,7 @@ TEST_F(Commands, InterpolationInsideTheRange) {
 }
 
 TEST_F(Commands, InterpolationAtTheEndsAndOutside) {
-    FitToResults(Line(5), 1, "1");
+    FitToResults(Line(5), KindPolynomial, "1");
     for (const char* end : {"1", "5"}) {
         driver.Type(end);
         Press(results().Command5);
@@ -298,7 +299,7 @@ TEST_F(Commands, InterpolationAtTheEndsAndOutside) {
 }
 
 TEST_F(Commands, FailedEvaluationShowsItsCause) {
-    FitToResults({{"1", "2"}, {"2", "3"}, {"3", "5"}, {"4", "6"}}, 8);  // Y=A*Ln(X)+B
+    FitToResults({{"1", "2"}, {"2", "3"}, {"3", "5"}, {"4", "6"}}, KindLogarithmic);  // Y=A*Ln(X)+B
     driver.Type("-1");
     Press(results().Command5);
     auto line = FindText(Drawn(), "Y(-1) = ");

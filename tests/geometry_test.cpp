@@ -163,7 +163,7 @@ void ExpectLabelsInTheBand(const PlotFrame& f, const char* what) {
         const double v = TickValue(f.xLow, f.xHigh, i, f.nX);
         EXPECT_TRUE(std::isfinite(v)) << what;
         EXPECT_GE(ToPixelX(v), 0) << what;
-        EXPECT_LE(ToPixelX(v), GraphBandHeight) << what;
+        EXPECT_LE(ToPixelX(v), PlotRightEdge) << what;
     }
     for (int i = 0; i <= f.nY; ++i) {
         EXPECT_GE(ToPixelY(TickValue(f.yLow, f.yHigh, i, f.nY)), 0) << what;

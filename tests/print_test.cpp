@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "DrawingMatchers.h"
+#include "FormulaKinds.h"
 #include "PrintReport.h"
 #include "PrintSheet.h"
 #include "ReportDate.h"
@@ -46,7 +47,8 @@ class Printing : public RoadFixture {
 protected:
     void SetUp() override {
         RoadFixture::SetUp();
-        FitToResults({{"1", "2.7"}, {"2", "4.4"}, {"3", "7.6"}, {"4", "12.1"}, {"5", "20.3"}}, 10);
+        FitToResults({{"1", "2.7"}, {"2", "4.4"}, {"3", "7.6"}, {"4", "12.1"}, {"5", "20.3"}},
+                     KindExponential);
     }
 };
 
@@ -70,8 +72,9 @@ TEST_F(Printing, SheetLayout) {
     EXPECT_EQ(header->y1, 82);
     EXPECT_TRUE(FindText(ops, "СРЕДНЕСТАТИСТИЧЕСКОЕ ОТКЛОНЕНИЕ="));
     EXPECT_EQ(FindText(ops, "КОЭФФИЦИЕНТЫ УРАВНЕНИЯ")->y1, 440);
-    EXPECT_EQ(Shared.PrintOffsetX, 6);
-    EXPECT_EQ(Shared.PrintOffsetY, 50);
+    // The graph moved by the print offsets, (6, 50): its caption at x 6 + 6 past the Y
+    // axis, y 60.
+    EXPECT_EQ(FindText(ops, "Y=A*Exp(B*X)")->y1, 60);
 }
 
 TEST_F(Printing, ReachesTheDefaultPrinter) {

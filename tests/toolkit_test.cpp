@@ -110,8 +110,12 @@ TEST(Controls, TheWindowsCarryTheProgramsIcon) {
     const QIcon icon = ProgramIcon();
     ASSERT_FALSE(icon.isNull());
     const QImage image = icon.pixmap(64, 64).toImage();
-    EXPECT_EQ(image.pixelColor(6, 32), QColor(0xff, 0xff, 0x80)) << "the light yellow ground";
     EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "round corners";
+    // A picture, not a plain square: more than a few colours drawn on it.
+    std::set<QRgb> colours;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 4u);
 }
 
 TEST(Controls, StandardButtonsAreRussian) {
