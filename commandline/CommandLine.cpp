@@ -69,7 +69,7 @@ bool TakePoints(const std::string& file) {
             ": " + table.error);
         return false;
     }
-    UsePointTable(table);
+    ReplacePointsWith(table);
     return true;
 }
 

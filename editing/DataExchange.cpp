@@ -56,7 +56,7 @@ void ResultsWindow::PastePoints() {
 
 void ResultsWindow::ReplacePoints(const PointTable& table) {
     auto& s = Shared;
-    UsePointTable(table);
+    ReplacePointsWith(table);
     Drawing().Clear();
     // The formula on display may need more points than the new set has.
     if (!ChosenFormulaFits()) {

@@ -38,7 +38,7 @@ std::optional<std::string> CellNumber(std::string_view cell);
 PointTable ReadPointTable(std::string_view text, std::string_view noPoints = "нет точек");
 
 // Makes these pairs the point set: each cell stored as a typed value, then sorted.
-void UsePointTable(const PointTable& table);
+void ReplacePointsWith(const PointTable& table);
 
 // The stored pairs as a spreadsheet of the user's convention reads them: the header
 // "X<tab>Y", then one pair a line, tab-separated, each number written with the

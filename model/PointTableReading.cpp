@@ -181,7 +181,7 @@ PointTable ReadPointTable(std::string_view text, std::string_view noPoints) {
     return table;
 }
 
-void UsePointTable(const PointTable& table) {
+void ReplacePointsWith(const PointTable& table) {
     int i = 0;
     for (const TypedPair& pair : table.pairs) {
         ++i;

@@ -34,7 +34,7 @@ CountAnswer AskPointCount() {
             "Сколько пар точек будете вводить", "Ввод количества пар ", 2300, 2000);
         if (answer.tablePasted) {
             if (const auto table = PointsOfClipboard()) {
-                UsePointTable(*table);
+                ReplacePointsWith(*table);
                 return CountAnswer::Table;
             }
             continue;  // told why; the count is asked again
@@ -101,8 +101,8 @@ void EnterPoints() {
     FormulaWindowLayout();
 }
 
-void EnterPointsFrom(const PointTable& table) {
+void ReplacePointsAndChooseFormula(const PointTable& table) {
     PrepareEntry().List1->show();
-    UsePointTable(table);
+    ReplacePointsWith(table);
     FormulaWindowLayout();
 }

@@ -11,4 +11,4 @@ void EnterPoints();
 
 // The same entry with the pairs of a file or the clipboard instead of the boxes: the
 // program stands on the formula choice. The title window hides itself first.
-void EnterPointsFrom(const PointTable& table);
+void ReplacePointsAndChooseFormula(const PointTable& table);

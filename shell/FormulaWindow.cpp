@@ -50,7 +50,7 @@ FormulaWindow::FormulaWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::C
     connect(Command5, &QPushButton::clicked, this, &FormulaWindow::Command5Click);
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
-            [this] { ReplacePointsOf(PointsOfChosenFile()); });
+            [this] { ReplacePoints(PointsOfChosenFile()); });
     // The comparison of every formula, once the pairs are in and the formulas offered.
     AddComparisonShortcuts(this, [this] {
         if (!ChoosingFormula) return;
@@ -60,9 +60,9 @@ FormulaWindow::FormulaWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::C
     });
 }
 
-void FormulaWindow::ReplacePointsOf(const std::optional<PointTable>& table) {
+void FormulaWindow::ReplacePoints(const std::optional<PointTable>& table) {
     if (!table) return;
-    UsePointTable(*table);
+    ReplacePointsWith(*table);
     Command5->hide();
     FormulaWindowLayout();
 }
@@ -71,7 +71,7 @@ void FormulaWindow::dragEnterEvent(QDragEnterEvent* event) { AcceptFileDrag(even
 
 void FormulaWindow::dropEvent(QDropEvent* event) {
     if (const std::string path = TakeDroppedFile(event); !path.empty())
-        ReplacePointsOf(PointsOfFile(path));
+        ReplacePoints(PointsOfFile(path));
 }
 
 bool FormulaWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -41,7 +41,7 @@ protected:
 private:
     void Command5Click();
     // Ctrl+O or a drop: the pairs of a file in place of these, the choice afresh.
-    void ReplacePointsOf(const std::optional<PointTable>& table);
+    void ReplacePoints(const std::optional<PointTable>& table);
 };
 
 // The formula window, loaded on first reference.

@@ -50,9 +50,9 @@ TitleWindow::TitleWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::MsSan
     connect(Command1, &QPushButton::clicked, this, &TitleWindow::Command1Click);
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
-            [this] { EnterPointsOf(PointsOfChosenFile()); });
+            [this] { ReplacePoints(PointsOfChosenFile()); });
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
-            [this] { EnterPointsOf(PointsOfClipboard()); });
+            [this] { ReplacePoints(PointsOfClipboard()); });
     connect(Command2, &QPushButton::clicked, this, &TitleWindow::Command2Click);
 }
 
@@ -131,19 +131,19 @@ void TitleWindow::Command1Click() {
     EnterPoints();
 }
 
-void TitleWindow::EnterPointsOf(const std::optional<PointTable>& table) {
+void TitleWindow::ReplacePoints(const std::optional<PointTable>& table) {
     if (!table) return;
     hide();  // never shown again
-    EnterPointsFrom(*table);
+    ReplacePointsAndChooseFormula(*table);
 }
 
-void TitleWindow::OpenPointFile(const std::string& path) { EnterPointsOf(PointsOfFile(path)); }
+void TitleWindow::OpenPointFile(const std::string& path) { ReplacePoints(PointsOfFile(path)); }
 
 void TitleWindow::dragEnterEvent(QDragEnterEvent* event) { AcceptFileDrag(event); }
 
 void TitleWindow::dropEvent(QDropEvent* event) {
     if (const std::string path = TakeDroppedFile(event); !path.empty())
-        EnterPointsOf(PointsOfFile(path));
+        ReplacePoints(PointsOfFile(path));
 }
 
 void TitleWindow::Command2Click() {

@@ -44,7 +44,7 @@ private:
     void Command2Click();
     // Ctrl+O, Ctrl+V and a drop: the points of a file or the clipboard, the boxes
     // skipped.
-    void EnterPointsOf(const std::optional<PointTable>& table);
+    void ReplacePoints(const std::optional<PointTable>& table);
 };
 
 // The title window, loaded on first reference.

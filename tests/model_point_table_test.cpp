@@ -129,7 +129,7 @@ TEST(PointFiles, SavedInTheUsersConventionAndReadBackToTheSameDoubles) {
     ASSERT_EQ(table.error, "");
     const SharedState before = Shared;
     UsePoints(std::vector<TypedPoint>{});
-    UsePointTable(table);
+    ReplacePointsWith(table);
     ASSERT_EQ(Shared.PointCount, before.PointCount);
     for (int i = 1; i <= before.PointCount; ++i) {
         EXPECT_EQ(Shared.PointX[i], before.PointX[i]) << i;

@@ -24,12 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               !NumberBeyondRange(NormalizeNumberText(pair.y)) && CellNumber(pair.x) == pair.x &&
               CellNumber(pair.y) == pair.y);
     Shared = SharedState{};
-    UsePointTable(table);
+    ReplacePointsWith(table);
     const SharedState stored = Shared;
     const PointTable again = ReadPointTable(PointTableText(","));
     Check(again.error.empty());
     Shared = SharedState{};
-    UsePointTable(again);
+    ReplacePointsWith(again);
     Check(Shared.PointCount == stored.PointCount);
     for (int i = 1; i <= stored.PointCount; ++i) {
         Check(Shared.PointX[i] == stored.PointX[i] && Shared.PointY[i] == stored.PointY[i]);
