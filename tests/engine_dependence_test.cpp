@@ -257,3 +257,35 @@ TEST(Recover, SineWithoutSineCoefficientIsACosine) {
 }
 
 }  // namespace
+
+namespace {
+// Sets that the normal equations alone got wrong, against exact rational solutions
+// of the same linearised problems (Python's fractions).
+TEST(Solver, WhatTheNormalEquationsAloneGotWrong) {
+    // A cubic over the calendar years 1990..2029: fitted, not refused.
+    Points years;
+    for (int i = 0; i < 40; ++i) years.emplace_back(1990 + i, 14 + 0.018 * i - 0.00001 * i * i * i);
+    UsePoints(years);
+    ChooseKind(KindPolynomial, 3);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    // The exact cubic through them, shifted to X = 1990 + i: 14 - 0.00001 (X - 1990)^3 + ...
+    EXPECT_NEAR(Shared.FitMatrix[0][4], -0.00001, 1e-6 * 0.00001);
+    // Y = A Sin(X + B) + C on X that are 1 and 2 to within 4e-14: no digit to be had.
+    UsePoints(std::vector<TypedPoint>{{"1.00000000000001", "3"},
+                                      {"2.00000000000002", "1"},
+                                      {"1.00000000000003", "2"},
+                                      {"2.00000000000004", "4"}});
+    ChooseKind(KindSine);
+    EXPECT_EQ(RunGuardedComputation(), FailDivision);
+    // A cubic over X = (2i - 41) 1e15, perfectly conditioned once its columns are
+    // scaled: A[0] = 1 exactly (the alternation is odd in X), where the normal
+    // equations alone lost the free term.
+    Points wide;
+    for (int i = 1; i <= 40; ++i)
+        wide.emplace_back((2 * i - 41) * 1e15, 1 + (i % 2 ? 0.01 : -0.01));
+    UsePoints(wide);
+    ChooseKind(KindPolynomial, 3);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_NEAR(Shared.FitMatrix[0][1], 1, 1e-6);
+}
+}  // namespace
