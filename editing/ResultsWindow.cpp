@@ -1,8 +1,10 @@
 #include "ResultsWindow.h"
 
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "Controls.h"
+#include "Dialogs.h"
 #include "EngineSequence.h"
 #include "ErrorReport.h"
 #include "FormulaChoice.h"
@@ -149,3 +151,38 @@ void ResultsWindow::Command1Click() { EndProgram(); }
 const char* const ResultsCaption = "Результаты расчета";
 
 void ResetResultsCommands() { Form3().ReturnToResults(ResultsWindow::RemovalRule::Inclusive); }
+
+void ResultsWindow::mousePressEvent(QMouseEvent* event) {
+    const int button = event->button() == Qt::LeftButton    ? 1
+                       : event->button() == Qt::RightButton ? 2
+                                                            : 4;
+    MouseDown(button, event->position().x(), event->position().y());
+}
+
+void ResultsWindow::MouseDown(int button, double x, double y) {
+    text1Pressed_ = false;
+    // While a pair is being corrected only the left button picks: another would move
+    // the pick, and with it the cell the typed value is stored in.
+    if (Shared.CorrectPickMode && button != 1) return;
+    const bool found = PickCell(x, y);
+    // A pick below the last row (possible where the mouse reports fractions of a
+    // pixel) names no pair and removes nothing.
+    if (found && Shared.RemovePickMode && PickedRow <= Shared.PointCount) {
+        MarkPairForRemoval();
+        Command1->hide();
+        TheDialogs().Beep();
+        Label1->hide();
+        Command2->hide();
+        AskWhetherToRemove();
+    }
+    if (Shared.CorrectPickMode && button == 1) {
+        if (PickCell(x, y)) OpenCellEditor();
+        return;
+    }
+    // In the results state a right click offers the ways in and out; in the other
+    // states it keeps its meaning above.
+    if (button == 2 && state_ == State::Results) {
+        const QPoint at = mapToGlobal(QPoint(static_cast<int>(x), static_cast<int>(y)));
+        ShowDataMenu(at.x(), at.y());
+    }
+}
