@@ -36,7 +36,7 @@ QString Figure(const std::optional<double>& value) {
 std::string Note(const ComparedFit& f) {
     if (f.failure) return CauseLine(f.failure);
     if (f.exact) return "точное совпадение";
-    if (!f.aicc) return "критерий не определён: n − k − 1 ≤ 0";
+    if (!f.aicc) return "AICc: n − k − 1 ≤ 0";
     return {};
 }
 
@@ -97,7 +97,7 @@ ComparisonWindow::ComparisonWindow(QWidget* parent, std::vector<ComparedFit> fit
             [this](int row, int) { ChooseRow(row); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Table);
-    resize(1180, 640);
+    resize(1240, 640);
 }
 
 void ComparisonWindow::ChooseRow(int row) {
