@@ -15,6 +15,7 @@
 #include "Evaluate.h"
 #include "FileText.h"
 #include "FormulaChoice.h"
+#include "NumberText.h"
 #include "PointSources.h"
 #include "PointTable.h"
 #include "SharedState.h"
@@ -39,12 +40,7 @@ int Refuse(const std::string& message) {
 
 // The shortest text that reads back as the same double, with a decimal point; empty
 // for a figure that was not computed.
-std::string Number(double value) {
-    if (!std::isfinite(value)) return {};
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
+std::string Number(double value) { return std::isfinite(value) ? RoundTripText(value) : ""; }
 
 std::string Number(const std::optional<double>& value) { return value ? Number(*value) : ""; }
 
@@ -54,11 +50,7 @@ bool TakePoints(const std::string& file) {
     PointTable table;
     if (file == "-") {
         const FileText read = ReadStreamText(STDIN_FILENO);
-        table = read.outcome ? ReadPointTable(read.text)
-                             : PointTable{{},
-                                          read.outcome.error == "файл не прочитан: он больше 1 МБ"
-                                              ? "стандартный ввод больше 1 МБ"
-                                              : read.outcome.error};
+        table = read.outcome ? ReadPointTable(read.text) : PointTable{{}, read.outcome.error};
     } else {
         table = PointTableOfFile(file);
     }
@@ -73,11 +65,6 @@ bool TakePoints(const std::string& file) {
     return true;
 }
 
-std::string FormulaText(std::uint8_t kind, int degree) {
-    const std::string text = Shared.FormulaTexts[kind];
-    return IsPolynomialKind(kind) ? text + ", N = " + std::to_string(degree) : text;
-}
-
 int Compare() {
     std::printf(
         "kind\tdegree\tformula\tk\taicc\tdelta_aicc\tweight\tmean_deviation_percent\tcorrelation"
@@ -85,7 +72,7 @@ int Compare() {
     for (const ComparedFit& f : CompareFormulas()) {
         const bool made = f.failure == 0;
         std::printf("%d\t%d\t%s\t%d\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", f.kind, f.degree,
-                    FormulaText(f.kind, f.degree).c_str(), f.coefficients, Number(f.aicc).c_str(),
+                    FormulaName(f.kind, f.degree).c_str(), f.coefficients, Number(f.aicc).c_str(),
                     Number(f.delta).c_str(), Number(f.weight).c_str(),
                     made ? Number(f.meanDeviation).c_str() : "",
                     made ? Number(f.correlation).c_str() : "",

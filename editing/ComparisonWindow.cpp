@@ -9,7 +9,7 @@
 
 #include "Clipboard.h"
 #include "ErrorReport.h"
-#include "FormulaKinds.h"
+#include "FormulaChoice.h"
 #include "NumberFormat.h"
 #include "SharedState.h"
 
@@ -19,11 +19,6 @@ const char* const Headings[] = {
     "Ср. откл., %", "Корреляция", "R² по Y", "Ост. ст. откл.", "Примечание"};
 constexpr int ColumnCount = 10;
 constexpr int IndexRole = Qt::UserRole + 1;  // the row's place in the ranked list
-
-std::string FormulaName(const ComparedFit& f) {
-    const std::string& text = Shared.FormulaTexts[f.kind];
-    return IsPolynomialKind(f.kind) ? text + ", N = " + std::to_string(f.degree) : text;
-}
 
 // Six significant digits with the regional separator, as a person reads a table.
 QString Figure(const std::optional<double>& value) {
@@ -42,7 +37,7 @@ std::string Note(const ComparedFit& f) {
 
 // The figures of one row; none for a refused fit.
 std::vector<std::optional<double>> Figures(const ComparedFit& f) {
-    if (f.failure) return std::vector<std::optional<double>>(8);
+    if (f.failure) return std::vector<std::optional<double>>(ColumnCount - 2);
     return {double(f.coefficients), f.aicc,        f.delta,         f.weight,
             f.meanDeviation,        f.correlation, f.determination, f.residualDeviation};
 }
@@ -72,7 +67,8 @@ ComparisonWindow::ComparisonWindow(QWidget* parent, std::vector<ComparedFit> fit
     for (int r = 0; r < static_cast<int>(fits_.size()); ++r) {
         const ComparedFit& f = fits_[r];
         std::vector<QTableWidgetItem*> cells;
-        cells.push_back(new Cell(QString::fromStdString(FormulaName(f)), std::nullopt));
+        cells.push_back(
+            new Cell(QString::fromStdString(FormulaName(f.kind, f.degree)), std::nullopt));
         for (const auto& figure : Figures(f))
             cells.push_back(new Cell(f.failure ? QString() : Figure(figure), figure));
         cells.push_back(new Cell(QString::fromStdString(Note(f)), std::nullopt));
@@ -127,7 +123,7 @@ std::string ComparisonWindow::TableText() const {
     // Rows in the order on screen, figures at full precision so that nothing is lost.
     for (int r = 0; r < Table->rowCount(); ++r) {
         const ComparedFit& f = fits_[Table->item(r, 0)->data(IndexRole).toInt()];
-        text += FormulaName(f);
+        text += FormulaName(f.kind, f.degree);
         for (const auto& figure : Figures(f))
             text += "\t" + (figure && std::isfinite(*figure) ? ShortestText(*figure) : "");
         text += "\t" + Note(f) + "\n";

@@ -31,12 +31,9 @@ ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
     fit.determination = DeterminationCoefficient();
     fit.residualDeviation = ResidualStandardDeviation();
     const int n = s.PointCount;
-    double sumOfSquares = 0, sumOfY = 0;
-    for (int i = 1; i <= n; ++i) {
-        const double r = s.PointY[i] - s.FitMatrix[i][0];
-        sumOfSquares = sumOfSquares + r * r;
-        sumOfY = sumOfY + s.PointY[i] * s.PointY[i];
-    }
+    const double sumOfSquares = ResidualSumOfSquares();
+    double sumOfY = 0;
+    for (int i = 1; i <= n; ++i) sumOfY = sumOfY + s.PointY[i] * s.PointY[i];
     fit.residualSum = sumOfSquares;
     // Zero to working precision: each computed value off by the rounding of its k
     // terms at most (n eps^2 sum Y^2 alone misses a cubic through a line by 5 times).

@@ -23,10 +23,9 @@ struct ComparedFit {
 };
 
 // The fits of the current points, best first: exact fits (zero residuals to working
-// precision, fewer coefficients first),
-// then by AICc (ties by fewer coefficients, then the formula list's order), then the
-// fits whose criterion is not defined, then the refused ones. The shared state is as
-// it was before.
+// precision, fewer coefficients first), then by AICc (ties by fewer coefficients,
+// then the formula list's order), then the fits whose criterion is not defined, then
+// the refused ones. The shared state is as it was before.
 std::vector<ComparedFit> CompareFormulas();
 
 // AICc = n ln(RSS / n) + 2k + 2k(k + 1) / (n - k - 1); none where n - k - 1 <= 0.

@@ -230,8 +230,6 @@ double CorrelationCoefficient() {
     return std::fmax(-1.0, std::fmin(1.0, r));
 }
 
-namespace {
-// Sum over the points of (Y - Yc)^2, from the computed values in FitMatrix(i, 0).
 double ResidualSumOfSquares() {
     const auto& s = Shared;
     double sum = 0;
@@ -241,7 +239,6 @@ double ResidualSumOfSquares() {
     }
     return sum;
 }
-}  // namespace
 
 std::optional<double> DeterminationCoefficient() {
     const auto& s = Shared;

@@ -33,4 +33,6 @@ double CorrelationCoefficient();
 // and the residual standard deviation sqrt(S / (N - m)), with S = sum (Y - Yc)^2 and m
 // the fit's unknowns. Empty where undefined (all Y equal; no point to spare).
 std::optional<double> DeterminationCoefficient();
+// S = sum (Y - Yc)^2 over the points, from the computed values in FitMatrix(i, 0).
+double ResidualSumOfSquares();
 std::optional<double> ResidualStandardDeviation();

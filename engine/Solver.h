@@ -10,6 +10,6 @@
 // correct to ShownAccuracy, and ComputationFailed is FailNone; or it is FailOverflow
 // (the solution leaves the range of a double) or FailDivision (the basis columns are
 // dependent at working precision, or so near it that six digits are not to be had),
-// and the solution must not be used. FitMatrix(0, 0), the sum of W squared, is not part of the
-// solution: it may hold an infinity.
+// and the solution must not be used. FitMatrix(0, 0), the sum of W squared, is not
+// part of the solution: it may hold an infinity.
 void SolveNormalEquations(std::int16_t n, std::int16_t m);

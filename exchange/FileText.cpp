@@ -13,7 +13,7 @@ namespace {
 FileText Refused(std::string why) { return {{}, {std::move(why)}}; }
 
 // Reads up to one byte more than the limit, so that a longer file is told apart.
-FileText ReadLimited(int descriptor) {
+FileText ReadLimited(int descriptor, const char* tooLong) {
     std::string bytes(MaxPointFileBytes + 1, '\0');
     std::size_t length = 0;
     while (length < bytes.size()) {
@@ -23,7 +23,7 @@ FileText ReadLimited(int descriptor) {
         if (n == 0) break;
         length += static_cast<std::size_t>(n);
     }
-    if (length > MaxPointFileBytes) return Refused("файл не прочитан: он больше 1 МБ");
+    if (length > MaxPointFileBytes) return Refused(tooLong);
     bytes.resize(length);
     return DecodeText(bytes);
 }
@@ -50,13 +50,15 @@ FileText ReadFileText(const std::string& path) {
         return Refused(errno == EACCES ? "файл не прочитан: нет прав на чтение"
                                        : "файл не прочитан: он не открылся");
     FileText read = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)
-                        ? ReadLimited(descriptor)
+                        ? ReadLimited(descriptor, "файл не прочитан: он больше 1 МБ")
                         : Refused("это не обычный файл");
     close(descriptor);
     return read;
 }
 
-FileText ReadStreamText(int descriptor) { return ReadLimited(descriptor); }
+FileText ReadStreamText(int descriptor) {
+    return ReadLimited(descriptor, "стандартный ввод больше 1 МБ");
+}
 
 FileText DecodeText(const std::string& bytes) {
     const FileText notText = Refused("не текст в кодировке UTF-8, UTF-16 или Windows-1251");
@@ -76,7 +78,5 @@ FileText DecodeText(const std::string& bytes) {
     else
         decoded = decode(QStringDecoder("windows-1251"), view);
     if (!decoded || HasControlCharacters(text)) return notText;
-    // A byte-order mark left at the start is no part of the first cell.
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     return {text.toStdString(), {}};
 }

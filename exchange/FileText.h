@@ -19,10 +19,11 @@ struct FileText {
 // waits for a writer that never comes.
 FileText ReadFileText(const std::string& path);
 
-// Reads a stream that is meant to be a pipe (standard input), up to the same limit.
+// Reads a stream that is meant to be a pipe (standard input), up to the same limit
+// ("стандартный ввод больше 1 МБ" past it).
 FileText ReadStreamText(int descriptor);
 
-// UTF-8 (with or without its mark), UTF-16 with its byte-order mark, or, when the
-// bytes are not UTF-8, Windows-1251, as UTF-8; an error when the bytes are none of
-// these or hold control characters other than tabs and line ends.
+// UTF-8 (with or without its mark, which the table reader skips), UTF-16 with its
+// byte-order mark, or, when the bytes are not UTF-8, Windows-1251, as UTF-8; an error when the
+// bytes are none of these or hold control characters other than tabs and line ends.
 FileText DecodeText(const std::string& bytes);

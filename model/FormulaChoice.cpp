@@ -33,6 +33,11 @@ DegreeVerdict TakeTypedDegree(std::uint8_t kind, std::string_view typed) {
     return DegreeVerdict::Accepted;
 }
 
+std::string FormulaName(std::uint8_t kind, std::int16_t degree) {
+    const std::string& text = Shared.FormulaTexts[kind];
+    return IsPolynomialKind(kind) ? text + ", N = " + std::to_string(degree) : text;
+}
+
 bool TakeFormula(std::uint8_t kind, std::int16_t degree) {
     if (kind < 1 || kind > OfferedFormulaCount(Shared.PointCount)) return false;
     if (IsPolynomialKind(kind))

@@ -4,6 +4,7 @@
 // polynomial degree.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "FormulaKinds.h"
@@ -37,3 +38,6 @@ extern const char* const TooManyUnknownsTitle;
 // 2 only), without asking; false, with nothing changed, when the points do not
 // allow it.
 bool TakeFormula(std::uint8_t kind, std::int16_t degree);
+
+// The formula's text as the lists show it, with ", N = degree" for kinds 1 and 2.
+std::string FormulaName(std::uint8_t kind, std::int16_t degree);

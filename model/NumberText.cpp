@@ -131,3 +131,9 @@ std::string BlankFill(std::string_view text, std::uint8_t width) {
     if (length >= width) return {};
     return std::string(width - length, ' ');
 }
+
+std::string RoundTripText(double value) {
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, error == std::errc() ? end : buffer);
+}

@@ -24,6 +24,10 @@ bool NumberBeyondRange(std::string_view text);
 // every range a caller accepts.
 std::int16_t WholeNumberValue(std::string_view text);
 
+// The shortest text that reads back as the same double ("1e-05", "0.1"), with a
+// point; the number texts of the results and the files start from it.
+std::string RoundTripText(double value);
+
 // (width - characters of text) blanks; empty when the text is as long as the width
 // or longer.
 std::string BlankFill(std::string_view text, std::uint8_t width);

@@ -1,5 +1,4 @@
-#include <charconv>
-
+#include "NumberText.h"
 #include "PointTable.h"
 #include "SharedState.h"
 
@@ -7,14 +6,8 @@ namespace {
 // The cell of one stored value: its typed text where that is a whole number, else the
 // shortest text that reads back as the value; the decimal point as the user writes it.
 std::string Cell(const std::string& stored, double value, std::string_view separator) {
-    std::string text;
-    if (const auto number = CellNumber(stored)) {
-        text = *number;
-    } else {
-        char buffer[64];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        text.assign(buffer, result.ptr);
-    }
+    std::string text = RoundTripText(value);
+    if (const auto number = CellNumber(stored)) text = *number;
     if (const std::size_t point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, separator);
     return text;

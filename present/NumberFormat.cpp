@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "NumberText.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -65,9 +66,7 @@ std::string FormatFixed(double value, std::int16_t width, std::int16_t decimals)
 }
 
 std::string ShortestText(double value) {
-    std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    std::string text(buffer.data(), error == std::errc() ? end : buffer.data());
+    std::string text = RoundTripText(value);
     for (char& c : text)
         if (c == 'e') c = 'E';
     return WithSeparator(text);
