@@ -10,15 +10,18 @@
 #include <vector>
 
 #include "Comparison.h"
+#include "EngineCodes.h"
 #include "EngineSequence.h"
 #include "ErrorReport.h"
 #include "Evaluate.h"
 #include "FileText.h"
+#include "FitModeText.h"
 #include "FormulaChoice.h"
 #include "NumberText.h"
 #include "PointSources.h"
 #include "PointTable.h"
 #include "SharedState.h"
+#include "Uncertainty.h"
 
 namespace {
 constexpr int BadInput = 2, RefusedFit = 3;
@@ -26,11 +29,14 @@ constexpr int BadInput = 2, RefusedFit = 3;
 const char* const Usage =
     "Использование:\n"
     "  approximation [ФАЙЛ]                  окно программы (с точками из файла)\n"
-    "  approximation --compare ФАЙЛ          все зависимости, лучшая первой (AICc)\n"
-    "  approximation --fit ФОРМУЛА ФАЙЛ      одна зависимость: коэффициенты и таблица\n"
+    "  approximation --compare ФАЙЛ [--on-y]  все зависимости, лучшая первой (AICc)\n"
+    "  approximation --fit ФОРМУЛА ФАЙЛ [--on-y]\n"
+    "                                         одна зависимость: коэффициенты с\n"
+    "                                         ошибками, 95%-интервалы и таблица\n"
     "  approximation --help | --version\n"
     "ФОРМУЛА: номер в списке 1..13 (полином со степенью: 1:3), или её текст, как\n"
-    "Y=A*Exp(B*X). ФАЙЛ \"-\" читается со стандартного ввода.\n"
+    "Y=A*Exp(B*X). ФАЙЛ \"-\" читается со стандартного ввода. --on-y: МНК по самому\n"
+    "Y вместо линеаризованного МНК (для зависимостей 3, 4, 6, 7, 10, 12).\n"
     "Код выхода: 0 сделано, 2 неверный ввод, 3 расчёт невозможен.\n";
 
 int Refuse(const std::string& message) {
@@ -135,18 +141,18 @@ int Fit(const std::string& formula) {
         std::fprintf(stderr, "approximation: НЕТ РЕШЕНИЯ: %s\n", CauseLine(failed).c_str());
         return RefusedFit;
     }
+    // A refinement that failed leaves the linearised fit, which is printed as such.
+    if (const std::string failure = RefinementFailureText(); !failure.empty())
+        std::fprintf(stderr, "approximation: %s\n", failure.c_str());
+    const FitSpread spread = SpreadOfFit();
     const double r = CorrelationCoefficient();
     ComputeDeviations();
-    std::printf("formula\t%s\n", s.FormulaTexts[s.FormulaKind].c_str());
-    if (IsPolynomialKind(s.FormulaKind)) {
-        for (int i = 1; i <= s.UnknownCount; ++i)
-            std::printf("A[%d]\t%s\n", s.FormulaKind == KindPolynomial ? i - 1 : i,
-                        Number(s.FitMatrix[0][i]).c_str());
-    } else {
-        std::printf("A\t%s\nB\t%s\n", Number(s.CoefA).c_str(), Number(s.CoefB).c_str());
-        if (s.FormulaKind >= FirstThreeCoefficientKind)
-            std::printf("C\t%s\n", Number(s.CoefC).c_str());
-    }
+    std::printf("formula\t%s\nmode\t%s\n", s.FormulaTexts[s.FormulaKind].c_str(),
+                spread.onY ? "on_y" : "linearised");
+    for (const CoefficientSpread& c : spread.coefficients)
+        std::printf("%s\t%s\t%s\t%s\t%s\n", c.name.c_str(), Number(c.value).c_str(),
+                    Number(c.standardError).c_str(), Number(c.low).c_str(),
+                    Number(c.high).c_str());
     std::printf("mean_deviation_percent\t%s\ncorrelation\t%s\nr2_on_y\t%s\nresidual_sd\t%s\n",
                 Number(s.MeanDeviation).c_str(), Number(r).c_str(),
                 Number(DeterminationCoefficient()).c_str(),
@@ -174,13 +180,21 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
         return 0;
     }
     FillFormulaTexts();
-    if (command == "--compare" && args.size() == 2) {
-        if (!TakePoints(args[1])) return BadInput;
+    // --on-y may stand anywhere after the command.
+    std::vector<std::string> operands;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--on-y")
+            Shared.FitMode = FitOnY;
+        else
+            operands.push_back(args[i]);
+    }
+    if (command == "--compare" && operands.size() == 1) {
+        if (!TakePoints(operands[0])) return BadInput;
         return Compare();
     }
-    if (command == "--fit" && args.size() == 3) {
-        if (!TakePoints(args[2])) return BadInput;
-        return Fit(args[1]);
+    if (command == "--fit" && operands.size() == 2) {
+        if (!TakePoints(operands[1])) return BadInput;
+        return Fit(operands[0]);
     }
     std::fputs(Usage, stderr);
     return BadInput;

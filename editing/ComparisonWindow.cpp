@@ -8,7 +8,9 @@
 #include <cmath>
 
 #include "Clipboard.h"
+#include "EngineCodes.h"
 #include "ErrorReport.h"
+#include "FitModeText.h"
 #include "FormulaChoice.h"
 #include "NumberFormat.h"
 #include "SharedState.h"
@@ -20,12 +22,8 @@ const char* const Headings[] = {
 constexpr int ColumnCount = 10;
 constexpr int IndexRole = Qt::UserRole + 1;  // the row's place in the ranked list
 
-// Six significant digits with the regional separator, as a person reads a table.
 QString Figure(const std::optional<double>& value) {
-    if (!value || !std::isfinite(*value)) return QStringLiteral("—");
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6g", *value);
-    return QString::fromStdString(WithSeparator(buffer));
+    return value ? QString::fromStdString(ReadableFigure(*value)) : QStringLiteral("—");
 }
 
 std::string Note(const ComparedFit& f) {
@@ -60,7 +58,10 @@ public:
 
 ComparisonWindow::ComparisonWindow(QWidget* parent, std::vector<ComparedFit> fits)
     : QDialog(parent), fits_(std::move(fits)) {
-    setWindowTitle(QStringLiteral("Сравнение зависимостей"));
+    // In the mode on Y the fits are ranked as that mode fits them, and the title says so.
+    setWindowTitle(QString::fromStdString(
+        Shared.FitMode == FitOnY ? "Сравнение зависимостей (" + FitMethodName(true) + ")"
+                                 : std::string("Сравнение зависимостей")));
     Table = new QTableWidget(static_cast<int>(fits_.size()), ColumnCount, this);
     for (int c = 0; c < ColumnCount; ++c)
         Table->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(Headings[c])));

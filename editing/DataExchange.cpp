@@ -6,6 +6,7 @@
 
 #include "Clipboard.h"
 #include "Dialogs.h"
+#include "EngineCodes.h"
 #include "FormulaChoice.h"
 #include "PointSources.h"
 #include "PrintReport.h"
@@ -41,6 +42,13 @@ void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
                      {"Копировать результаты\tCtrl+C", "Сохранить отчёт в PDF…\tCtrl+E"});
         commands.insert(commands.end(),
                         {&ResultsWindow::CopyResults, &ResultsWindow::SaveReportPdf});
+        // The fit on display and how sure it is (FitOnY.cpp).
+        items.insert(items.end(), {Shared.FitMode == FitOnY
+                                       ? "Показать линеаризованный МНК\tCtrl+Y"
+                                       : "Показать МНК по Y\tCtrl+Y",
+                                   "Точность коэффициентов…\tCtrl+D"});
+        commands.insert(commands.end(),
+                        {&ResultsWindow::ToggleFitMode, &ResultsWindow::ShowSpread});
     }
     const int chosen = TheDialogs().ChooseFromMenu(items, xPixels, yPixels);
     if (chosen >= 0 && chosen < static_cast<int>(commands.size())) (this->*commands[chosen])();

@@ -58,6 +58,7 @@ ResultsWindow::ResultsWindow()
     });
     Text1->installEventFilter(this);
     SetUpDataExchange();
+    SetUpFitOnY();
 }
 
 std::vector<CaptionButton*> ResultsWindow::Commands() const {
@@ -95,7 +96,10 @@ void ResultsWindow::RefillResultsFormulaList() {
 
 bool ResultsWindow::RunGuardedComputation() {
     const std::uint8_t failed = RunEngineSequence();
-    if (!failed) return true;
+    if (!failed) {
+        TellIfRefinementFailed();
+        return true;
+    }
     ReportFailureOnResultsWindow(Drawing(), failed);
     // The pairs stay in view, so that the one to correct or remove can be picked; but
     // no coefficient, curve or statistic that no fit of them produced.

@@ -51,6 +51,13 @@ public:
     // The comparison of every formula (Ctrl+R, F3, the menu); a fit chosen in it is
     // shown as a choice in the list.
     void CompareFormulasAndChoose();
+    // Switches the fit on display between the linearised one and least squares on Y,
+    // and refits (Ctrl+Y, the menu).
+    void ToggleFitMode();
+    // "Точность коэффициентов" for the fit on display (Ctrl+D, the menu).
+    void ShowSpread();
+    // After a fit in the mode on Y whose refinement failed: says so, in words.
+    void TellIfRefinementFailed();
 
     // How Command4 (remove a pair) is offered when a handler returns the window to
     // its results: the designed rules differ from handler to handler, and are kept.
@@ -139,6 +146,8 @@ private:
 
     void Interpolate();
     void EndInterpolation();
+
+    void SetUpFitOnY();
 
     // Ways in and out besides the buttons (DataExchange.cpp).
     void SetUpDataExchange();

@@ -31,3 +31,19 @@ inline bool ProductSafelyInRange(double a, double b) {
 // against a value near the ends of the range of a double): shown as a failure,
 // never as a number.
 inline constexpr double NotComputed = std::numeric_limits<double>::quiet_NaN();
+
+// Which fit the engine sequence leaves on display (Shared.FitMode): the linearised
+// least squares of the formula list, or least squares on Y itself.
+enum FitModeCode : std::uint8_t {
+    FitLinearised = 0,
+    FitOnY = 1,
+};
+
+// How the refinement on Y of the last engine sequence ended (Shared.RefinementOutcome).
+enum RefinementCode : std::uint8_t {
+    RefinementNone = 0,        // not tried: the linearised mode, or a kind already on Y
+    RefinementDone = 1,        // the coefficients on display minimise the sum on Y
+    RefinementNoConvergence,   // no minimum within RefinementIterationLimit steps
+    RefinementOutOfRange,      // a step or its curve left the range of a double
+    RefinementSingular,        // J^T J singular at the start or the solution
+};

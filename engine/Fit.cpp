@@ -1,5 +1,6 @@
 #include "Fit.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -56,23 +57,33 @@ bool Fail(std::uint8_t code) {
     return false;
 }
 
-// One row of kinds 3..13: basis 1, U, V and response W.
+// One row of kinds 3..13 in FitMatrix.
 bool BuildTransformedRow(int i) {
     auto& s = Shared;
-    const std::uint8_t kind = s.FormulaKind;
-    const double x = s.PointX[i];
-    const double y = s.PointY[i];
-    s.FitMatrix[i][1] = 1;
+    std::array<double, 4> row{};
+    if (const std::uint8_t failure = TransformedRow(s.FormulaKind, s.PointX[i], s.PointY[i], row))
+        return Fail(failure);
+    s.FitMatrix[i][0] = row[0];
+    s.FitMatrix[i][1] = row[1];
+    s.FitMatrix[i][2] = row[2];
+    if (s.FormulaKind >= KindLogQuadratic) s.FitMatrix[i][3] = row[3];
+    return true;
+}
+
+}  // namespace
+
+std::uint8_t TransformedRow(std::uint8_t kind, double x, double y, std::array<double, 4>& row) {
+    row = {0, 1, 0, 0};
 
     double u = x;
     if (kind == KindPowerX || kind == KindLogarithmic || kind == KindLogQuadratic) {
-        if (x <= 0) return Fail(FailLogArgument);
+        if (x <= 0) return FailLogArgument;
         u = std::log(x);
     } else if (kind == KindHyperbolic) {
-        if (std::fabs(x) < TinyMagnitude) return Fail(FailDivision);
+        if (std::fabs(x) < TinyMagnitude) return FailDivision;
         u = 1 / x;
     } else if (kind == KindExpShifted) {
-        if (x > ExpUpperLimit) return Fail(FailOverflow);
+        if (x > ExpUpperLimit) return FailOverflow;
         u = x < ExpLowerLimit ? 0 : std::exp(x);
     } else if (kind == KindSine) {
         u = std::sin(x);
@@ -83,28 +94,25 @@ bool BuildTransformedRow(int i) {
     if (kind == KindExpQuadratic) v = x * x;
     if (kind == KindSine) v = std::cos(x);
 
-    s.FitMatrix[i][2] = u;
-    if (kind >= KindLogQuadratic) s.FitMatrix[i][3] = v;
-
     double w = y;
     if (kind == KindPowerX || kind == KindPowerA || kind == KindExponential ||
         kind == KindExpQuadratic) {
-        if (y <= 0) return Fail(FailLogArgument);
+        if (y <= 0) return FailLogArgument;
         w = std::log(y);
     } else if (kind == KindReciprocalLinear) {
-        if (std::fabs(y) < TinyMagnitude) return Fail(FailDivision);
+        if (std::fabs(y) < TinyMagnitude) return FailDivision;
         w = 1 / y;
     } else if (kind == KindRational) {
-        if (std::fabs(y) < TinyMagnitude) return Fail(FailDivision);
+        if (std::fabs(y) < TinyMagnitude) return FailDivision;
         w = x / y;
     }
     // 1/X, X/Y and X^2 can still leave the range of a double.
-    if (!std::isfinite(u) || !std::isfinite(v) || !std::isfinite(w)) return Fail(FailOverflow);
-    s.FitMatrix[i][0] = w;
-    return true;
+    if (!std::isfinite(u) || !std::isfinite(v) || !std::isfinite(w)) return FailOverflow;
+    row[0] = w;
+    row[2] = u;
+    row[3] = v;
+    return FailNone;
 }
-
-}  // namespace
 
 bool BuildFitRows() {
     auto& s = Shared;

@@ -1,6 +1,7 @@
 #pragma once
 // The formula catalogue turned into a linear least-squares problem and back.
 
+#include <array>
 #include <cstdint>
 
 // Builds rows 1..PointCount of FitMatrix for FormulaKind (column 0 the transformed
@@ -14,6 +15,10 @@ void FitCoefficients();
 // The build half of FitCoefficients alone: rows 1..PointCount, the counts and EvalArg;
 // false (with ComputationFailed set) when a transform fails.
 bool BuildFitRows();
+
+// The linearised row of one point of kinds 3..13: the response W at 0, the basis 1,
+// U (and V) at 1..3; FailNone, or the failure of a transform.
+std::uint8_t TransformedRow(std::uint8_t kind, double x, double y, std::array<double, 4>& row);
 
 // Turns the solution row into CoefA, CoefB, CoefC for kinds 3..13 (nothing for the
 // polynomials). Fails with FailOverflow when an exponent exceeds ExpUpperLimit or a

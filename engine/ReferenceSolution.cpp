@@ -135,3 +135,45 @@ double WeightedRelativeDifference(const std::array<double, MaxUnknowns + 1>& c,
     if (difference == 0) return 0;
     return size > 0 ? difference / size : std::numeric_limits<double>::infinity();
 }
+
+bool InverseGramDiagonal(const ProblemColumns& a, int n, int m,
+                         std::array<double, MaxUnknowns + 1>& diagonal) {
+    KeepGslFromAborting();
+    std::array<int, MaxUnknowns + 1> exponent{};
+    std::array<double, MaxUnknowns + 1> fraction{};
+    for (int k = 1; k <= m; ++k)
+        if (!UnitNormExponent(a, k, n, exponent[k], fraction[k])) return false;
+    std::array<double, MaxEnteredPoints * MaxUnknowns> design{};
+    for (int i = 0; i < n; ++i)
+        for (int k = 0; k < m; ++k) design[i * m + k] = std::ldexp(a[i + 1][k + 1], -exponent[k + 1]);
+    std::array<double, MaxUnknowns> tau{}, columnNorms{};
+    std::array<std::size_t, MaxUnknowns> order{};
+    gsl_matrix_view qr = gsl_matrix_view_array(design.data(), n, m);
+    gsl_vector_view tauView = gsl_vector_view_array(tau.data(), m);
+    gsl_vector_view normView = gsl_vector_view_array(columnNorms.data(), m);
+    gsl_permutation permutation{static_cast<std::size_t>(m), order.data()};
+    int sign = 0;
+    if (gsl_linalg_QRPT_decomp(&qr.matrix, &tauView.vector, &permutation, &sign, &normView.vector))
+        return false;
+    auto R = [&](int i, int j) { return gsl_matrix_get(&qr.matrix, i, j); };
+    const double epsilon = std::numeric_limits<double>::epsilon();
+    if (!(std::fabs(R(m - 1, m - 1)) > n * m * epsilon * std::fabs(R(0, 0)))) return false;
+
+    // A P = Q R gives (A^T A)^-1 = P R^-1 R^-T P^T: the diagonal element of the column
+    // at place q is the squared norm of row q of R^-1.
+    std::array<std::array<double, MaxUnknowns>, MaxUnknowns> inverse{};
+    for (int j = 0; j < m; ++j)
+        for (int i = j; i >= 0; --i) {
+            double x = i == j ? 1 : 0;
+            for (int l = i + 1; l <= j; ++l) x = x - R(i, l) * inverse[l][j];
+            inverse[i][j] = x / R(i, i);
+        }
+    for (int q = 0; q < m; ++q) {
+        double sum = 0;
+        for (int l = q; l < m; ++l) sum = sum + inverse[q][l] * inverse[q][l];
+        const int k = static_cast<int>(order[q]) + 1;
+        diagonal[k] = std::ldexp(sum, -2 * exponent[k]);
+        if (!std::isfinite(diagonal[k])) return false;
+    }
+    return true;
+}

@@ -54,6 +54,12 @@ struct SharedState {
     std::uint8_t ComputationFailed = 0;
     Flag InterpolationActive = False;
 
+    // The fit on display: the linearised least squares (0, the default) or least
+    // squares on Y (1); how the last refinement on Y ended, and its iterations.
+    std::uint8_t FitMode = 0;
+    std::uint8_t RefinementOutcome = 0;
+    std::int16_t RefinementIterations = 0;
+
     // Plot geometry.
     double ScaleX = 0, OffsetX = 0, ScaleY = 0, OffsetY = 0;
     double DataYMin = 0, DataYMax = 0;

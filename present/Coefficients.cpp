@@ -2,12 +2,15 @@
 
 #include <cmath>
 
+#include "EngineCodes.h"
+#include "FitModeText.h"
 #include "FormulaKinds.h"
 #include "NumberFormat.h"
 #include "SharedState.h"
 #include "Sheet.h"
 #include "StandardNumberText.h"
 #include "Surface.h"
+#include "Uncertainty.h"
 
 namespace {
 constexpr double FixedFormAbove = 1e-9;
@@ -26,6 +29,16 @@ void StartValues(Surface& surface, const Sheet& sheet) {
     surface.SetBold(sheet.boldCoefficients);
 }
 
+// In the mode on Y, which fit the panel shows, a blank line under its last line; in the
+// linearised mode (the default) nothing, so that the panel is as designed.
+void DrawFitMark(Surface& surface, const Sheet& sheet, double x, double lastLineY) {
+    if (Shared.FitMode != FitOnY) return;
+    if (sheet.colouredCoefficients) surface.SetForeColor(Shared.HeadingColor);
+    surface.SetBold(true);
+    surface.MoveTo(x, lastLineY + 2 * LinePitch);
+    surface.Print(FitMethodName(FitIsOnY()));
+}
+
 void DrawEquation(Surface& surface, const Sheet& sheet) {
     const auto& s = Shared;
     surface.MoveTo(sheet.equationHeadingX, sheet.equationHeadingY);
@@ -38,6 +51,7 @@ void DrawEquation(Surface& surface, const Sheet& sheet) {
         surface.MoveTo(sheet.equationX, sheet.equationY + LinePitch * k);
         surface.Print(names[k] + EquationCoefficientText(values[k]));
     }
+    DrawFitMark(surface, sheet, sheet.equationX, sheet.equationY + LinePitch * (count - 1));
 }
 
 void DrawPolynomial(Surface& surface, const Sheet& sheet) {
@@ -55,6 +69,7 @@ void DrawPolynomial(Surface& surface, const Sheet& sheet) {
         surface.Print(std::string(sheet.polynomialPrefix) + "A[" + std::to_string(j) +
                       "]= " + sheet.polynomialText(s.FitMatrix[0][i]));
     }
+    DrawFitMark(surface, sheet, sheet.polynomialX, sheet.polynomialY + LinePitch * (count - 1));
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "NumberText.h"
@@ -70,6 +71,13 @@ std::string ShortestText(double value) {
     for (char& c : text)
         if (c == 'e') c = 'E';
     return WithSeparator(text);
+}
+
+std::string ReadableFigure(double value) {
+    if (!std::isfinite(value)) return "—";
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.6g", value);
+    return WithSeparator(buffer);
 }
 
 std::string CenterText(std::string& text, std::uint8_t width) {

@@ -23,6 +23,10 @@ std::string FormatFixed(double value, std::int16_t width, std::int16_t decimals)
 // and the exponent written E (1,5E-12).
 std::string ShortestText(double value);
 
+// Six significant digits with the regional separator, as a person reads a table;
+// "—" for a figure that was not computed.
+std::string ReadableFigure(double value);
+
 // Trims text in place and returns it centred in `width` characters, any odd blank
 // on the right. A field narrower than the trimmed text returns the text unchanged.
 std::string CenterText(std::string& text, std::uint8_t width);

@@ -7,6 +7,8 @@
 #include "FormulaKinds.h"
 #include "NumberFormat.h"
 #include "SharedState.h"
+#include "SpreadText.h"
+#include "Uncertainty.h"
 
 namespace {
 std::string Line(const std::string& label, const std::string& value) {
@@ -28,15 +30,9 @@ std::string ResultsText() {
     const double r = CorrelationCoefficient();
     ComputeDeviations();
     std::string text = Line("Зависимость", s.FormulaTexts[s.FormulaKind]);
-    if (IsPolynomialKind(s.FormulaKind)) {
+    if (IsPolynomialKind(s.FormulaKind))
         text += Line("Степень полинома", std::to_string(s.TypedDegree));
-        for (int i = 1; i <= s.UnknownCount; ++i)
-            text += Line("A[" + std::to_string(s.FormulaKind == KindPolynomial ? i - 1 : i) + "]",
-                         ShortestText(s.FitMatrix[0][i]));
-    } else {
-        text += Line("A", ShortestText(s.CoefA)) + Line("B", ShortestText(s.CoefB));
-        if (s.FormulaKind >= FirstThreeCoefficientKind) text += Line("C", ShortestText(s.CoefC));
-    }
+    text += SpreadText(SpreadOfFit());
     text += Line("Среднестатистическое отклонение, %", Deviation(s.MeanDeviation));
     text += Line("Коэффициент корреляции", ShortestText(r));
     text += Line("Коэффициент детерминации (по Y)", Figure(DeterminationCoefficient()));

@@ -4,8 +4,9 @@
 
 #include <string>
 
-// The formula (and degree), every coefficient (the shortest text that reads back as
-// the same double), the mean deviation, the correlation coefficient, the coefficient
+// The formula (and degree), the method, every coefficient (the shortest text that
+// reads back as the same double) with its standard error and 95 % interval and what
+// they rest on, the mean deviation, the correlation coefficient, the coefficient
 // of determination on Y and the residual standard deviation; then the table N, X, Y,
 // Y(расч.), deviation %. Runs ComputeDeviations for the current fit.
 std::string ResultsText();

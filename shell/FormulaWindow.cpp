@@ -184,4 +184,5 @@ void ShowFirstFit() {
     s.InterpolationActive = False;
     results.ReturnToResults(ResultsWindow::RemovalRule::Strict);
     results.show();
+    results.TellIfRefinementFailed();
 }

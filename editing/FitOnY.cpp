@@ -1,0 +1,52 @@
+// The results window's choice of the fit on display: the linearised least squares
+// (the formula list's fit) or least squares on Y itself (Ctrl+Y, the menu), and the
+// window of how sure its coefficients are (Ctrl+D, the menu). In the results state only.
+#include <QShortcut>
+#include <QTimer>
+
+#include "Dialogs.h"
+#include "EngineCodes.h"
+#include "FitModeText.h"
+#include "Refinement.h"
+#include "ResultsWindow.h"
+#include "SharedState.h"
+#include "SpreadWindow.h"
+#include "Uncertainty.h"
+
+void ResultsWindow::SetUpFitOnY() {
+    const std::pair<QKeySequence, void (ResultsWindow::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), &ResultsWindow::ToggleFitMode},
+        {QKeySequence(Qt::CTRL | Qt::Key_D), &ResultsWindow::ShowSpread},
+    };
+    for (const auto& [key, command] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
+            if (state_ == State::Results) (this->*command)();
+        });
+}
+
+void ResultsWindow::ToggleFitMode() {
+    auto& s = Shared;
+    s.FitMode = s.FitMode == FitOnY ? FitLinearised : FitOnY;
+    Drawing().Clear();
+    if (RunGuardedComputation()) ShowFit();
+    if (s.FitMode == FitOnY && fitOnDisplay_ && !IsRefinableKind(s.FormulaKind))
+        TheDialogs().Inform("Для зависимости " + s.FormulaTexts[s.FormulaKind] +
+                                " линеаризованный МНК и есть МНК по Y: коэффициенты те же.",
+                            "МНК по Y", MessageIcon::None);
+}
+
+void ResultsWindow::ShowSpread() {
+    if (!fitOnDisplay_) return;
+    SpreadWindow window(this, SpreadOfFit());
+    window.exec();
+}
+
+void ResultsWindow::TellIfRefinementFailed() {
+    const std::string failure = RefinementFailureText();
+    if (failure.empty()) return;
+    // Told once the window shows the linearised fit it keeps, not over the old picture.
+    QTimer::singleShot(0, this, [failure] {
+        TheDialogs().Inform(failure + ". Показан линеаризованный МНК.", "Внимание !",
+                            MessageIcon::Warning);
+    });
+}

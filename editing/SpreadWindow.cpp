@@ -1,0 +1,56 @@
+#include "SpreadWindow.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "Clipboard.h"
+#include "NumberFormat.h"
+#include "SpreadText.h"
+
+SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
+    : QDialog(parent), spread_(std::move(spread)) {
+    setWindowTitle(QStringLiteral("Точность коэффициентов"));
+    const auto& headings = SpreadHeadings();
+    const int rows = static_cast<int>(spread_.coefficients.size());
+    const int columns = static_cast<int>(headings.size());
+    Table = new QTableWidget(rows, columns, this);
+    for (int c = 0; c < columns; ++c)
+        Table->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(headings[c])));
+    for (int r = 0; r < rows; ++r) {
+        const CoefficientSpread& c = spread_.coefficients[r];
+        const std::string cells[] = {c.name, ReadableFigure(c.value), ReadableFigure(c.standardError),
+                                     ReadableFigure(c.low), ReadableFigure(c.high)};
+        for (int k = 0; k < columns; ++k) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[k]));
+            if (k > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Table->setItem(r, k, item);
+        }
+    }
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->verticalHeader()->setVisible(false);
+    Table->resizeColumnsToContents();
+    Table->horizontalHeader()->setStretchLastSection(true);
+
+    std::string summary;
+    for (const auto& [label, value] : SpreadSummary(spread_, ReadableFigure))
+        summary += label + ": " + value + "\n";
+    summary += "Ctrl+C — скопировать для электронной таблицы.";
+    Summary = new QLabel(QString::fromStdString(summary), this);
+    Summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Table);
+    layout->addWidget(Summary);
+    resize(720, 200 + 30 * rows);
+}
+
+void SpreadWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        SetClipboardText(SpreadText(spread_));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,124 @@
+#include "Refinement.h"
+
+#include <gsl/gsl_errno.h>
+#include <gsl/gsl_multifit_nlinear.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "EngineCodes.h"
+#include "Evaluate.h"
+#include "FormulaKinds.h"
+#include "FormulaGradient.h"
+#include "SharedState.h"
+
+namespace {
+// Steps below this relative size, or a gradient this small, end the refinement: the
+// coefficients then hold about twelve digits of the minimum, more than are shown.
+constexpr double StepTolerance = 1e-12;
+constexpr double GradientTolerance = 1e-12;
+
+// A of Y=B*(A^X) is refined as ln A, so that no step can make it negative.
+bool RefinedAsLogarithm(std::uint8_t kind) { return kind == KindPowerA; }
+
+void TakeParameters(const gsl_vector* p) {
+    auto& s = Shared;
+    const double first = gsl_vector_get(p, 0);
+    s.CoefA = RefinedAsLogarithm(s.FormulaKind) ? std::exp(first) : first;
+    s.CoefB = gsl_vector_get(p, 1);
+    if (p->size > 2) s.CoefC = gsl_vector_get(p, 2);
+}
+
+// Residuals f(X) - Y through the same evaluation that draws the curve and fills the
+// table; a value that cannot be computed stops the refinement.
+int Residuals(const gsl_vector* p, void*, gsl_vector* f) {
+    auto& s = Shared;
+    TakeParameters(p);
+    for (int i = 1; i <= s.PointCount; ++i) {
+        s.ComputationFailed = FailNone;
+        const double value = EvaluateFormula(s.PointX[i]);
+        const double residual = value - s.PointY[i];
+        if (s.ComputationFailed || !std::isfinite(residual)) return GSL_EDOM;
+        gsl_vector_set(f, i - 1, residual);
+    }
+    return GSL_SUCCESS;
+}
+
+int Jacobian(const gsl_vector* p, void*, gsl_matrix* jacobian) {
+    auto& s = Shared;
+    TakeParameters(p);
+    std::array<double, 3> g{};
+    for (int i = 1; i <= s.PointCount; ++i) {
+        if (!FormulaGradient(s.PointX[i], g)) return GSL_EDOM;
+        if (RefinedAsLogarithm(s.FormulaKind)) g[0] = g[0] * s.CoefA;
+        for (std::size_t k = 0; k < jacobian->size2; ++k) gsl_matrix_set(jacobian, i - 1, k, g[k]);
+    }
+    return GSL_SUCCESS;
+}
+
+std::uint8_t OutcomeOf(int status) {
+    switch (status) {
+        case GSL_SUCCESS:
+            return RefinementDone;
+        case GSL_EMAXITER:
+        case GSL_ENOPROG:
+            return RefinementNoConvergence;
+        case GSL_EDOM:
+        case GSL_ERANGE:
+        case GSL_EOVRFLW:
+            return RefinementOutOfRange;
+        default:
+            return RefinementSingular;
+    }
+}
+}  // namespace
+
+bool IsRefinableKind(std::uint8_t kind) {
+    return kind == KindPowerX || kind == KindPowerA || kind == KindReciprocalLinear ||
+           kind == KindRational || kind == KindExponential || kind == KindExpQuadratic;
+}
+
+std::uint8_t RefineOnY() {
+    auto& s = Shared;
+    gsl_set_error_handler_off();
+    const double startA = s.CoefA, startB = s.CoefB, startC = s.CoefC;
+    const std::size_t n = s.PointCount;
+    const std::size_t m = s.FormulaKind >= FirstThreeCoefficientKind ? 3 : 2;
+    s.RefinementIterations = 0;
+
+    std::array<double, 3> start = {RefinedAsLogarithm(s.FormulaKind) ? std::log(startA) : startA,
+                                   startB, startC};
+    gsl_vector_view startView = gsl_vector_view_array(start.data(), m);
+    gsl_multifit_nlinear_fdf problem{};
+    problem.f = Residuals;
+    problem.df = Jacobian;
+    problem.n = n;
+    problem.p = m;
+    gsl_multifit_nlinear_parameters parameters = gsl_multifit_nlinear_default_parameters();
+    parameters.trs = gsl_multifit_nlinear_trs_lm;
+    gsl_multifit_nlinear_workspace* work =
+        gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, m);
+    if (work == nullptr) return RefinementSingular;
+
+    int status = gsl_multifit_nlinear_init(&startView.vector, &problem, work);
+    int info = 0;
+    if (status == GSL_SUCCESS)
+        status = gsl_multifit_nlinear_driver(RefinementIterationLimit, StepTolerance,
+                                             GradientTolerance, 0, nullptr, nullptr, &info, work);
+    s.RefinementIterations = static_cast<std::int16_t>(gsl_multifit_nlinear_niter(work));
+    double reciprocalCondition = 0;
+    if (status == GSL_SUCCESS &&
+        (gsl_multifit_nlinear_rcond(&reciprocalCondition, work) != GSL_SUCCESS ||
+         !(reciprocalCondition > n * m * std::numeric_limits<double>::epsilon())))
+        status = GSL_ESING;
+    if (status == GSL_SUCCESS) TakeParameters(gsl_multifit_nlinear_position(work));
+    gsl_multifit_nlinear_free(work);
+    s.ComputationFailed = FailNone;
+    if (status != GSL_SUCCESS) {
+        s.CoefA = startA;
+        s.CoefB = startB;
+        s.CoefC = startC;
+    }
+    return OutcomeOf(status);
+}

@@ -1,0 +1,140 @@
+#include "Uncertainty.h"
+
+#include <gsl/gsl_cdf.h>
+
+#include <array>
+#include <cmath>
+
+#include "EngineCodes.h"
+#include "Evaluate.h"
+#include "Fit.h"
+#include "FormulaKinds.h"
+#include "FormulaGradient.h"
+#include "ReferenceSolution.h"
+#include "Refinement.h"
+#include "SharedState.h"
+
+namespace {
+// Confidence of the intervals.
+constexpr double IntervalProbability = 0.95;
+
+std::vector<CoefficientSpread> ShownCoefficients() {
+    const auto& s = Shared;
+    std::vector<CoefficientSpread> shown;
+    if (IsPolynomialKind(s.FormulaKind)) {
+        for (int i = 1; i <= s.UnknownCount; ++i)
+            shown.push_back({"A[" + std::to_string(s.FormulaKind == KindPolynomial ? i - 1 : i) + "]",
+                             s.FitMatrix[0][i]});
+    } else {
+        shown.push_back({"A", s.CoefA});
+        shown.push_back({"B", s.CoefB});
+        if (s.FormulaKind >= FirstThreeCoefficientKind) shown.push_back({"C", s.CoefC});
+    }
+    return shown;
+}
+
+// J in the panel's coefficients (columns 1..m) and the residuals on Y; false where a
+// derivative cannot be computed.
+bool ProblemOnY(ProblemColumns& j, double& residualSum) {
+    const auto& s = Shared;
+    ComputeDeviations();
+    residualSum = ResidualSumOfSquares();
+    const bool polynomial = IsPolynomialKind(s.FormulaKind);
+    for (int i = 1; i <= s.PointCount; ++i) {
+        const double x = s.PointX[i];
+        if (polynomial) {
+            double power = s.FormulaKind == KindPolynomial ? 1 : x;
+            for (int k = 1; k <= s.UnknownCount; ++k, power = power * x) {
+                if (!std::isfinite(power)) return false;
+                j[i][k] = power;
+            }
+        } else {
+            std::array<double, 3> g{};
+            if (!FormulaGradient(x, g)) return false;
+            for (int k = 1; k <= 3; ++k) j[i][k] = g[k - 1];
+        }
+    }
+    return std::isfinite(residualSum);
+}
+
+// The linearised regression of kinds 3, 4, 6, 7, 10 and 12: basis and residuals of
+// the transformed response at the linearised solution (row 0 of FitMatrix).
+bool LinearisedProblem(ProblemColumns& j, double& residualSum) {
+    const auto& s = Shared;
+    residualSum = 0;
+    std::array<double, 4> row{};
+    for (int i = 1; i <= s.PointCount; ++i) {
+        if (TransformedRow(s.FormulaKind, s.PointX[i], s.PointY[i], row)) return false;
+        double fitted = 0;
+        for (int k = 1; k <= s.UnknownCount; ++k) {
+            j[i][k] = row[k];
+            fitted = fitted + s.FitMatrix[0][k] * row[k];
+        }
+        residualSum = residualSum + (row[0] - fitted) * (row[0] - fitted);
+    }
+    return std::isfinite(residualSum);
+}
+
+// Which unknown of the linearised solution stands behind A, B and C, and whether the
+// coefficient is its exponential (so that its error is the coefficient times the
+// unknown's, to first order).
+struct BackTransform {
+    std::array<int, 3> unknown;
+    std::array<bool, 3> exponential;
+};
+BackTransform BackTransformOf(std::uint8_t kind) {
+    switch (kind) {
+        case KindPowerX:  // ln Y = ln B + A ln X
+            return {{2, 1, 3}, {false, true, false}};
+        case KindPowerA:  // ln Y = ln B + X ln A
+            return {{2, 1, 3}, {true, true, false}};
+        case KindExponential:  // ln Y = ln A + B X (+ C X^2)
+        case KindExpQuadratic:
+            return {{1, 2, 3}, {true, false, false}};
+        default:  // 1/Y or X/Y = A X + B
+            return {{2, 1, 3}, {false, false, false}};
+    }
+}
+}  // namespace
+
+bool FitIsOnY() {
+    return !IsRefinableKind(Shared.FormulaKind) || Shared.RefinementOutcome == RefinementDone;
+}
+
+FitSpread SpreadOfFit() {
+    const auto& s = Shared;
+    FitSpread spread;
+    spread.onY = FitIsOnY();
+    spread.coefficients = ShownCoefficients();
+    const int n = s.PointCount, m = static_cast<int>(spread.coefficients.size());
+    spread.degreesOfFreedom = n - m;
+    for (auto& c : spread.coefficients) c.standardError = c.low = c.high = NotComputed;
+    ProblemColumns j{};
+    const bool built = spread.onY ? ProblemOnY(j, spread.residualSum)
+                                  : LinearisedProblem(j, spread.residualSum);
+    if (spread.degreesOfFreedom < 1) return spread;
+    spread.residualDeviation = std::sqrt(spread.residualSum / spread.degreesOfFreedom);
+    spread.tQuantile =
+        gsl_cdf_tdist_Pinv(1 - (1 - IntervalProbability) / 2, spread.degreesOfFreedom);
+    std::array<double, MaxUnknowns + 1> diagonal{};
+    if (!built || !InverseGramDiagonal(j, n, m, diagonal)) return spread;
+
+    const BackTransform back = BackTransformOf(s.FormulaKind);
+    spread.computed = true;
+    for (int k = 0; k < m; ++k) {
+        auto& c = spread.coefficients[k];
+        const int unknown = spread.onY ? k + 1 : back.unknown[k];
+        double error = spread.residualDeviation * std::sqrt(diagonal[unknown]);
+        if (!spread.onY && back.exponential[k]) error = std::fabs(c.value) * error;
+        const double reach = spread.tQuantile * error;
+        if (!std::isfinite(error) || !std::isfinite(c.value - reach) ||
+            !std::isfinite(c.value + reach)) {
+            spread.computed = false;
+            continue;
+        }
+        c.standardError = error;
+        c.low = c.value - reach;
+        c.high = c.value + reach;
+    }
+    return spread;
+}

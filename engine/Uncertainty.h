@@ -1,0 +1,35 @@
+#pragma once
+// How sure each coefficient of the fit on display is: its standard error and 95 %
+// confidence interval (Student's t with N - m degrees of freedom), from s^2 (J^T J)^-1.
+// A fit on Y takes J in the panel's coefficients and the residuals on Y; a linearised
+// fit of a kind that transforms Y takes the linearised regression's and carries them
+// to the panel's coefficients by the back-transform, to first order.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct CoefficientSpread {
+    std::string name;  // as the panel names it: A, B, C or A[j]
+    double value = 0;
+    // NotComputed where J^T J is singular or a figure leaves the range of a double.
+    double standardError = 0, low = 0, high = 0;
+};
+
+struct FitSpread {
+    bool onY = true;  // from the residuals on Y; false: from the linearised regression
+    int degreesOfFreedom = 0;  // N - m, at least 1 for every fit the program makes
+    // Of the residuals the errors come from (on Y, or of the linearised response).
+    double residualSum = 0, residualDeviation = 0;
+    double tQuantile = 0;  // Student's t at 97.5 % with degreesOfFreedom
+    std::vector<CoefficientSpread> coefficients;  // in the panel's order
+    bool computed = false;  // every standard error computed
+};
+
+// True when the fit on display minimises the sum of squares on Y itself: the kinds
+// whose linearised fit already does, and a refinement that succeeded.
+bool FitIsOnY();
+
+// The spread of the fit now in the shared state (after a successful engine sequence).
+// Runs ComputeDeviations.
+FitSpread SpreadOfFit();

@@ -1,0 +1,25 @@
+#include "FitModeText.h"
+
+#include "EngineCodes.h"
+#include "Refinement.h"
+#include "SharedState.h"
+
+std::string FitMethodName(bool onY) { return onY ? "МНК по Y" : "линеаризованный МНК"; }
+
+std::string RefinementFailureReason() {
+    switch (Shared.RefinementOutcome) {
+        case RefinementNoConvergence:
+            return "минимум не найден за " + std::to_string(RefinementIterationLimit) + " шагов";
+        case RefinementOutOfRange:
+            return "шаг вышел за пределы чисел двойной точности";
+        case RefinementSingular:
+            return "матрица JᵀJ вырождена";
+        default:
+            return {};
+    }
+}
+
+std::string RefinementFailureText() {
+    const std::string reason = RefinementFailureReason();
+    return reason.empty() ? reason : "Уточнение по Y не сошлось: " + reason;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The words for which fit is on display: least squares on the linearised form (the
+// formula list's fit) or on Y itself, and why a refinement on Y did not succeed.
+
+#include <string>
+
+// "МНК по Y" or "линеаризованный МНК".
+std::string FitMethodName(bool onY);
+
+// Why the last engine sequence's refinement failed; empty where it did not.
+std::string RefinementFailureReason();
+// "Уточнение по Y не сошлось: " and the reason after an engine sequence whose refinement failed;
+// empty otherwise.
+std::string RefinementFailureText();

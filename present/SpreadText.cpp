@@ -1,0 +1,57 @@
+#include "SpreadText.h"
+
+#include <cmath>
+
+#include "EngineCodes.h"
+#include "FitModeText.h"
+#include "NumberFormat.h"
+#include "SharedState.h"
+#include "Uncertainty.h"
+
+namespace {
+// A figure at full precision, or the word for one that was not computed.
+std::string Exact(double value) { return std::isfinite(value) ? ShortestText(value) : "не вычислено"; }
+}  // namespace
+
+const std::vector<std::string>& SpreadHeadings() {
+    static const std::vector<std::string> headings = {
+        "Коэффициент", "Значение", "Стандартная ошибка", "95%: от", "95%: до"};
+    return headings;
+}
+
+std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& spread,
+                                                               std::string (*number)(double)) {
+    const auto& s = Shared;
+    std::vector<std::pair<std::string, std::string>> lines = {
+        {"Метод", FitMethodName(spread.onY)},
+        {"Ошибки коэффициентов",
+         spread.onY ? "из s²(JᵀJ)⁻¹ по Y"
+                    : "по линеаризованной регрессии, перенесены на коэффициенты (первый порядок)"},
+        {"Степеней свободы N − m", std::to_string(spread.degreesOfFreedom)},
+        {"t Стьюдента (0,975; N − m)", number(spread.tQuantile)},
+        {spread.onY ? "Остаточная сумма квадратов (по Y)"
+                    : "Остаточная сумма квадратов (линеаризованная)",
+         number(spread.residualSum)},
+    };
+    if (s.RefinementOutcome == RefinementDone)
+        lines.push_back({"Шагов уточнения по Y", std::to_string(s.RefinementIterations)});
+    if (const std::string reason = RefinementFailureReason(); !reason.empty())
+        lines.push_back({"Уточнение по Y", "не сошлось: " + reason});
+    if (!spread.computed)
+        lines.push_back({"Внимание", "ошибки не вычислены: JᵀJ вырождена или вне диапазона чисел"});
+    return lines;
+}
+
+std::string SpreadText(const FitSpread& spread) {
+    const auto summary = SpreadSummary(spread, Exact);
+    std::string text = summary[0].first + "\t" + summary[0].second + "\n";
+    const auto& headings = SpreadHeadings();
+    for (std::size_t c = 0; c < headings.size(); ++c)
+        text += headings[c] + (c + 1 < headings.size() ? "\t" : "\n");
+    for (const CoefficientSpread& c : spread.coefficients)
+        text += c.name + "\t" + ShortestText(c.value) + "\t" + Exact(c.standardError) + "\t" +
+                Exact(c.low) + "\t" + Exact(c.high) + "\n";
+    for (std::size_t i = 1; i < summary.size(); ++i)
+        text += summary[i].first + "\t" + summary[i].second + "\n";
+    return text;
+}
