@@ -151,8 +151,7 @@ int Fit(const std::string& formula) {
                 spread.onY ? "on_y" : "linearised");
     for (const CoefficientSpread& c : spread.coefficients)
         std::printf("%s\t%s\t%s\t%s\t%s\n", c.name.c_str(), Number(c.value).c_str(),
-                    Number(c.standardError).c_str(), Number(c.low).c_str(),
-                    Number(c.high).c_str());
+                    Number(c.standardError).c_str(), Number(c.low).c_str(), Number(c.high).c_str());
     std::printf("mean_deviation_percent\t%s\ncorrelation\t%s\nr2_on_y\t%s\nresidual_sd\t%s\n",
                 Number(s.MeanDeviation).c_str(), Number(r).c_str(),
                 Number(DeterminationCoefficient()).c_str(),

@@ -43,9 +43,8 @@ void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
         commands.insert(commands.end(),
                         {&ResultsWindow::CopyResults, &ResultsWindow::SaveReportPdf});
         // The fit on display and how sure it is (FitOnY.cpp).
-        items.insert(items.end(), {Shared.FitMode == FitOnY
-                                       ? "Показать линеаризованный МНК\tCtrl+Y"
-                                       : "Показать МНК по Y\tCtrl+Y",
+        items.insert(items.end(), {Shared.FitMode == FitOnY ? "Показать линеаризованный МНК\tCtrl+Y"
+                                                            : "Показать МНК по Y\tCtrl+Y",
                                    "Точность коэффициентов…\tCtrl+D"});
         commands.insert(commands.end(),
                         {&ResultsWindow::ToggleFitMode, &ResultsWindow::ShowSpread});

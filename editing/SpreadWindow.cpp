@@ -18,11 +18,13 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
     const int columns = static_cast<int>(headings.size());
     Table = new QTableWidget(rows, columns, this);
     for (int c = 0; c < columns; ++c)
-        Table->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(headings[c])));
+        Table->setHorizontalHeaderItem(c,
+                                       new QTableWidgetItem(QString::fromStdString(headings[c])));
     for (int r = 0; r < rows; ++r) {
         const CoefficientSpread& c = spread_.coefficients[r];
-        const std::string cells[] = {c.name, ReadableFigure(c.value), ReadableFigure(c.standardError),
-                                     ReadableFigure(c.low), ReadableFigure(c.high)};
+        const std::string cells[] = {c.name, ReadableFigure(c.value),
+                                     ReadableFigure(c.standardError), ReadableFigure(c.low),
+                                     ReadableFigure(c.high)};
         for (int k = 0; k < columns; ++k) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[k]));
             if (k > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -41,9 +41,9 @@ enum FitModeCode : std::uint8_t {
 
 // How the refinement on Y of the last engine sequence ended (Shared.RefinementOutcome).
 enum RefinementCode : std::uint8_t {
-    RefinementNone = 0,        // not tried: the linearised mode, or a kind already on Y
-    RefinementDone = 1,        // the coefficients on display minimise the sum on Y
-    RefinementNoConvergence,   // no minimum within RefinementIterationLimit steps
-    RefinementOutOfRange,      // a step or its curve left the range of a double
-    RefinementSingular,        // J^T J singular at the start or the solution
+    RefinementNone = 0,       // not tried: the linearised mode, or a kind already on Y
+    RefinementDone = 1,       // the coefficients on display minimise the sum on Y
+    RefinementNoConvergence,  // no minimum within RefinementIterationLimit steps
+    RefinementOutOfRange,     // a step or its curve left the range of a double
+    RefinementSingular,       // J^T J singular at the start or the solution
 };

@@ -145,7 +145,8 @@ bool InverseGramDiagonal(const ProblemColumns& a, int n, int m,
         if (!UnitNormExponent(a, k, n, exponent[k], fraction[k])) return false;
     std::array<double, MaxEnteredPoints * MaxUnknowns> design{};
     for (int i = 0; i < n; ++i)
-        for (int k = 0; k < m; ++k) design[i * m + k] = std::ldexp(a[i + 1][k + 1], -exponent[k + 1]);
+        for (int k = 0; k < m; ++k)
+            design[i * m + k] = std::ldexp(a[i + 1][k + 1], -exponent[k + 1]);
     std::array<double, MaxUnknowns> tau{}, columnNorms{};
     std::array<std::size_t, MaxUnknowns> order{};
     gsl_matrix_view qr = gsl_matrix_view_array(design.data(), n, m);

@@ -3,14 +3,15 @@
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_multifit_nlinear.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
 #include "EngineCodes.h"
 #include "Evaluate.h"
-#include "FormulaKinds.h"
 #include "FormulaGradient.h"
+#include "FormulaKinds.h"
 #include "SharedState.h"
 
 namespace {
@@ -18,6 +19,11 @@ namespace {
 // coefficients then hold about twelve digits of the minimum, more than are shown.
 constexpr double StepTolerance = 1e-12;
 constexpr double GradientTolerance = 1e-12;
+// Where no step makes progress, the minimum is reached when the residuals stand this
+// close to square to J's columns, or are this small beside Y (an exact fit, whose
+// residuals are the evaluation's rounding, in no direction in particular).
+constexpr double OptimalityTolerance = 1e-6;
+constexpr double ExactFitLevel = 1e-10;
 
 // A of Y=B*(A^X) is refined as ln A, so that no step can make it negative.
 bool RefinedAsLogarithm(std::uint8_t kind) { return kind == KindPowerA; }
@@ -55,6 +61,32 @@ int Jacobian(const gsl_vector* p, void*, gsl_matrix* jacobian) {
         for (std::size_t k = 0; k < jacobian->size2; ++k) gsl_matrix_set(jacobian, i - 1, k, g[k]);
     }
     return GSL_SUCCESS;
+}
+
+// The largest cosine between the residuals and a column of J: 0 at a minimum (the
+// residuals then stand square to every direction the coefficients can move in),
+// whatever the units of Y and of the coefficients; 0 for an exact fit.
+double OptimalityGap(gsl_multifit_nlinear_workspace* work) {
+    const gsl_vector* f = gsl_multifit_nlinear_residual(work);
+    const gsl_matrix* j = gsl_multifit_nlinear_jac(work);
+    double residualNorm = 0, responseNorm = 0;
+    for (std::size_t i = 0; i < f->size; ++i) {
+        residualNorm += gsl_vector_get(f, i) * gsl_vector_get(f, i);
+        responseNorm += Shared.PointY[i + 1] * Shared.PointY[i + 1];
+    }
+    residualNorm = std::sqrt(residualNorm);
+    if (residualNorm <= ExactFitLevel * std::sqrt(responseNorm)) return 0;
+    double gap = 0;
+    for (std::size_t k = 0; k < j->size2; ++k) {
+        double product = 0, columnNorm = 0;
+        for (std::size_t i = 0; i < j->size1; ++i) {
+            product += gsl_matrix_get(j, i, k) * gsl_vector_get(f, i);
+            columnNorm += gsl_matrix_get(j, i, k) * gsl_matrix_get(j, i, k);
+        }
+        if (columnNorm > 0)
+            gap = std::max(gap, std::fabs(product) / (std::sqrt(columnNorm) * residualNorm));
+    }
+    return gap;
 }
 
 std::uint8_t OutcomeOf(int status) {
@@ -107,6 +139,12 @@ std::uint8_t RefineOnY() {
         status = gsl_multifit_nlinear_driver(RefinementIterationLimit, StepTolerance,
                                              GradientTolerance, 0, nullptr, nullptr, &info, work);
     s.RefinementIterations = static_cast<std::int16_t>(gsl_multifit_nlinear_niter(work));
+    // No step lowers the sum any more: at a minimum to working precision (an exact
+    // fit, or tolerances finer than the rounding) that is convergence, elsewhere not.
+    // (The driver reports a first iteration without progress as too many iterations.)
+    const bool noProgress =
+        status == GSL_ENOPROG || (status == GSL_EMAXITER && info == GSL_ENOPROG);
+    if (noProgress && OptimalityGap(work) <= OptimalityTolerance) status = GSL_SUCCESS;
     double reciprocalCondition = 0;
     if (status == GSL_SUCCESS &&
         (gsl_multifit_nlinear_rcond(&reciprocalCondition, work) != GSL_SUCCESS ||

@@ -8,8 +8,8 @@
 #include "EngineCodes.h"
 #include "Evaluate.h"
 #include "Fit.h"
-#include "FormulaKinds.h"
 #include "FormulaGradient.h"
+#include "FormulaKinds.h"
 #include "ReferenceSolution.h"
 #include "Refinement.h"
 #include "SharedState.h"
@@ -23,8 +23,9 @@ std::vector<CoefficientSpread> ShownCoefficients() {
     std::vector<CoefficientSpread> shown;
     if (IsPolynomialKind(s.FormulaKind)) {
         for (int i = 1; i <= s.UnknownCount; ++i)
-            shown.push_back({"A[" + std::to_string(s.FormulaKind == KindPolynomial ? i - 1 : i) + "]",
-                             s.FitMatrix[0][i]});
+            shown.push_back(
+                {"A[" + std::to_string(s.FormulaKind == KindPolynomial ? i - 1 : i) + "]",
+                 s.FitMatrix[0][i]});
     } else {
         shown.push_back({"A", s.CoefA});
         shown.push_back({"B", s.CoefB});
@@ -110,8 +111,8 @@ FitSpread SpreadOfFit() {
     spread.degreesOfFreedom = n - m;
     for (auto& c : spread.coefficients) c.standardError = c.low = c.high = NotComputed;
     ProblemColumns j{};
-    const bool built = spread.onY ? ProblemOnY(j, spread.residualSum)
-                                  : LinearisedProblem(j, spread.residualSum);
+    const bool built =
+        spread.onY ? ProblemOnY(j, spread.residualSum) : LinearisedProblem(j, spread.residualSum);
     if (spread.degreesOfFreedom < 1) return spread;
     spread.residualDeviation = std::sqrt(spread.residualSum / spread.degreesOfFreedom);
     spread.tQuantile =

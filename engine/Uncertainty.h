@@ -17,13 +17,13 @@ struct CoefficientSpread {
 };
 
 struct FitSpread {
-    bool onY = true;  // from the residuals on Y; false: from the linearised regression
+    bool onY = true;           // from the residuals on Y; false: from the linearised regression
     int degreesOfFreedom = 0;  // N - m, at least 1 for every fit the program makes
     // Of the residuals the errors come from (on Y, or of the linearised response).
     double residualSum = 0, residualDeviation = 0;
-    double tQuantile = 0;  // Student's t at 97.5 % with degreesOfFreedom
+    double tQuantile = 0;                         // Student's t at 97.5 % with degreesOfFreedom
     std::vector<CoefficientSpread> coefficients;  // in the panel's order
-    bool computed = false;  // every standard error computed
+    bool computed = false;                        // every standard error computed
 };
 
 // True when the fit on display minimises the sum of squares on Y itself: the kinds

@@ -10,12 +10,14 @@
 
 namespace {
 // A figure at full precision, or the word for one that was not computed.
-std::string Exact(double value) { return std::isfinite(value) ? ShortestText(value) : "не вычислено"; }
+std::string Exact(double value) {
+    return std::isfinite(value) ? ShortestText(value) : "не вычислено";
+}
 }  // namespace
 
 const std::vector<std::string>& SpreadHeadings() {
-    static const std::vector<std::string> headings = {
-        "Коэффициент", "Значение", "Стандартная ошибка", "95%: от", "95%: до"};
+    static const std::vector<std::string> headings = {"Коэффициент", "Значение",
+                                                      "Стандартная ошибка", "95%: от", "95%: до"};
     return headings;
 }
 

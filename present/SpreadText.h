@@ -14,8 +14,8 @@ const std::vector<std::string>& SpreadHeadings();
 // Labelled lines: the method, what the errors rest on, the degrees of freedom, the
 // t quantile, the residual sum of squares, the refinement's steps or why it failed.
 // Figures through the given number text.
-std::vector<std::pair<std::string, std::string>> SpreadSummary(
-    const FitSpread& spread, std::string (*number)(double));
+std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& spread,
+                                                               std::string (*number)(double));
 
 // Tab-separated for a spreadsheet, every figure at full precision: the method line,
 // the table with its headings, then the summary's other lines.

@@ -27,6 +27,7 @@
 #include "ComparisonWindow.h"
 #include "DialogDriver.h"
 #include "DrawingMatchers.h"
+#include "EngineCodes.h"
 #include "FormulaKinds.h"
 #include "FormulaWindow.h"
 #include "PointSetup.h"
@@ -348,6 +349,56 @@ TEST_F(DataExchange, MenuOfARightClickOnlyInTheResultsState) {
     ClickWindow(Cell(1, 2).x(), Cell(1, 2).y(), Qt::RightButton);
     EXPECT_TRUE(Form4Loaded()) << "the removal question";
     EXPECT_EQ(driver.SeenBoxes().size(), boxes) << "no menu";
+}
+
+// Ctrl+Y switches the fit on display to least squares on Y and back: the panel, the
+// mark under it and the copied results follow; the way back restores every bit. A
+// formula already fitted on Y says so; a refinement that fails keeps the linearised
+// fit and says why.
+TEST_F(DataExchange, FitOnYSwitchedByItsShortcut) {
+    FitToResults({{"0", "2938"},
+                  {"10", "7354"},
+                  {"20", "11900"},
+                  {"30", "17000"},
+                  {"40", "47200"},
+                  {"50", "79100"},
+                  {"60", "119600"}},
+                 KindExponential);
+    const double linearA = Shared.CoefA;
+    auto marked = [this] {
+        return std::any_of(Drawn().begin(), Drawn().end(),
+                           [](const SurfaceOp& op) { return op.text == "МНК по Y"; });
+    };
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_NEAR(Shared.CoefA, 5081.107, 1e-3);
+    EXPECT_TRUE(marked());
+    Key(&results(), QKeySequence::Copy);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    EXPECT_NE(text.find("Метод\tМНК по Y\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nA\t5081.10723109326\t1179.13"), std::string::npos) << text;
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Shared.CoefA, linearA);
+    EXPECT_FALSE(marked());
+
+    Press(results().Command2);
+    ClickListLine(KindExpShifted - 1);
+    ASSERT_TRUE(WaitUntil([&] { return !results().List1->isVisible(); }));
+    driver.Ok();
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    ASSERT_TRUE(driver.Done());
+    EXPECT_NE(driver.SeenBoxes().back().prompt.find("линеаризованный МНК и есть МНК по Y"),
+              std::string::npos);
+
+    Press(results().Command2);
+    ClickListLine(KindExpQuadratic - 1);
+    ASSERT_TRUE(WaitUntil([&] { return !results().List1->isVisible(); }));
+    Clipboard("1\t1\n2\t1e300\n3\t1\n4\t1e-300\n");
+    driver.Ok();
+    Key(&results(), QKeySequence::Paste);
+    ASSERT_TRUE(WaitUntil([this] { return driver.Done(); }));
+    EXPECT_EQ(driver.SeenBoxes().back().prompt,
+              "Уточнение по Y не сошлось: шаг вышел за пределы чисел двойной точности. "
+              "Показан линеаризованный МНК.");
 }
 
 // Writes the report of the typical road as a PDF where the PDF test asks for it.

@@ -14,6 +14,7 @@
 #include "FormulaKinds.h"
 #include "PointSetup.h"
 #include "SharedState.h"
+#include "Uncertainty.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ struct Certified {
     int degree = 0;
     bool intercept = true;
     std::vector<double> coefficients;  // B0..Bd, or B1..Bd without intercept
+    std::vector<double> deviations;    // their certified standard deviations
     std::vector<TypedPoint> points;
 };
 
@@ -42,9 +44,12 @@ Certified Load(const std::filesystem::path& file) {
             }
             if (key == "certified") {
                 std::string name;
-                double value;
-                words >> name >> value;
-                if (name.size() > 1 && name[0] == 'B') c.coefficients.push_back(value);
+                double value = 0, deviation = 0;
+                words >> name >> value >> deviation;
+                if (name.size() > 1 && (name[0] == 'B' || name[0] == 'b')) {
+                    c.coefficients.push_back(value);
+                    c.deviations.push_back(deviation);
+                }
             }
             continue;
         }
@@ -86,12 +91,44 @@ TEST(CertifiedData, EverySetFitsToItsDigitFloor) {
         for (std::size_t k = 0; k < c.coefficients.size(); ++k)
             digits =
                 std::min(digits, LogRelativeError(Shared.FitMatrix[0][k + 1], c.coefficients[k]));
-        std::printf("%-10s %5.1f digits\n", name.c_str(), digits);
+        // The standard errors to three digits at least; where the certificate's are 0
+        // (exact data) they must vanish beside the coefficient.
+        const FitSpread spread = SpreadOfFit();
+        double errorDigits = 15;
+        for (std::size_t k = 0; k < c.coefficients.size(); ++k)
+            errorDigits = std::min(
+                errorDigits,
+                c.deviations[k] == 0
+                    ? LogRelativeError(c.coefficients[k] + spread.coefficients[k].standardError,
+                                       c.coefficients[k])
+                    : LogRelativeError(spread.coefficients[k].standardError, c.deviations[k]));
+        EXPECT_GE(errorDigits, 3) << name;
+        std::printf("%-10s %5.1f digits, standard errors %4.1f\n", name.c_str(), digits,
+                    errorDigits);
         ASSERT_TRUE(DigitFloor.count(name)) << name << " has no floor yet: " << digits;
         EXPECT_GE(digits, DigitFloor.at(name)) << name;
         ++sets;
     }
     EXPECT_EQ(sets, static_cast<int>(DigitFloor.size()));
+}
+
+// Least squares on Y of the power form, from the linearised start: the certified
+// coefficients to six digits at least, their standard errors to three.
+TEST(CertifiedData, PowerFormOnY) {
+    const Certified c = Load(APPROX_TEST_DATA "/strd-nonlinear/DanWood.txt");
+    UsePoints(c.points);
+    ChooseKind(KindPowerX);
+    Shared.FitMode = FitOnY;
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    ASSERT_EQ(Shared.RefinementOutcome, RefinementDone);
+    const FitSpread spread = SpreadOfFit();
+    ASSERT_TRUE(spread.onY && spread.computed);
+    EXPECT_EQ(spread.degreesOfFreedom, 4);
+    EXPECT_GE(LogRelativeError(Shared.CoefB, c.coefficients[0]), 6);  // b1
+    EXPECT_GE(LogRelativeError(Shared.CoefA, c.coefficients[1]), 6);  // b2
+    EXPECT_GE(LogRelativeError(spread.coefficients[1].standardError, c.deviations[0]), 3);
+    EXPECT_GE(LogRelativeError(spread.coefficients[0].standardError, c.deviations[1]), 3);
+    EXPECT_GE(LogRelativeError(spread.residualSum, 4.3173084083E-03), 6);
 }
 
 }  // namespace

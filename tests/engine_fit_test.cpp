@@ -11,7 +11,9 @@
 #include "Fit.h"
 #include "FormulaKinds.h"
 #include "PointSetup.h"
+#include "Refinement.h"
 #include "SharedState.h"
+#include "Uncertainty.h"
 
 namespace {
 
@@ -46,6 +48,20 @@ TEST_P(ExactData, GivesTheCoefficientsBack) {
     }
     ComputeDeviations();
     EXPECT_LT(Shared.MeanDeviation, 1e-8);
+
+    // On Y: an exact fit stays exact, refined or not.
+    const double linearA = Shared.CoefA;
+    Shared.FitMode = FitOnY;
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_EQ(Shared.RefinementOutcome, IsRefinableKind(c.kind) ? RefinementDone : RefinementNone);
+    if (!IsRefinableKind(c.kind)) {
+        EXPECT_EQ(Shared.CoefA, linearA);
+    }
+    EXPECT_NEAR(Shared.CoefA, c.a, 1e-9 * std::max(1.0, std::fabs(c.a)));
+    EXPECT_NEAR(Shared.CoefB, c.b, 1e-9 * std::max(1.0, std::fabs(c.b)));
+    if (c.kind >= KindLogQuadratic) {
+        EXPECT_NEAR(Shared.CoefC, c.c, 1e-9 * std::max(1.0, std::fabs(c.c)));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -449,4 +465,90 @@ TEST(Comparison, RanksExactFitsThenByTheCriterionThenUndefinedThenRefused) {
     }
     EXPECT_EQ(undefined, fits.size() - 5) << "after the ranked fits, before the refused";
 }
+}  // namespace
+
+namespace {
+// Seven points the linearised exponential fits unevenly: least squares on Y moves A
+// and B, the curve follows the large values; switching back restores every bit.
+TEST(FitOnY, RefinesTheExponentialAndSwitchesBackExactly) {
+    UsePoints(std::vector<std::pair<double, double>>{
+        {0, 2938}, {10, 7354}, {20, 11900}, {30, 17000}, {40, 47200}, {50, 79100}, {60, 119600}});
+    ChooseKind(KindExponential);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    const double linearA = Shared.CoefA, linearB = Shared.CoefB;
+    EXPECT_NEAR(linearA, 3346.754, 1e-3);
+    EXPECT_NEAR(linearB, 0.06160023, 1e-8);
+    // The linearised errors: of ln A and B by the regression of ln Y, A's times A
+    // (numpy's lstsq and covariance on the same points).
+    FitSpread spread = SpreadOfFit();
+    EXPECT_FALSE(spread.onY);
+    EXPECT_NEAR(spread.coefficients[0].standardError, 397.261393642022, 1e-8);
+    EXPECT_NEAR(spread.coefficients[1].standardError, 0.00329215944683308, 1e-14);
+
+    Shared.FitMode = FitOnY;
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_EQ(Shared.RefinementOutcome, RefinementDone);
+    EXPECT_NEAR(Shared.CoefA, 5081.107, 1e-3);
+    EXPECT_NEAR(Shared.CoefB, 0.053117334, 1e-9);
+    spread = SpreadOfFit();
+    EXPECT_TRUE(spread.onY);
+    EXPECT_NEAR(spread.coefficients[0].standardError, 1179.13212, 1e-4);
+    EXPECT_NEAR(spread.coefficients[1].standardError, 0.00418392064, 1e-10);
+    EXPECT_NEAR(spread.tQuantile, 2.570581835636314, 1e-12);
+    EXPECT_DOUBLE_EQ(spread.coefficients[0].high - spread.coefficients[0].value,
+                     spread.tQuantile * spread.coefficients[0].standardError);
+
+    Shared.FitMode = FitLinearised;
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_EQ(Shared.CoefA, linearA);
+    EXPECT_EQ(Shared.CoefB, linearB);
+}
+
+// The standard errors of a straight line by the textbook: s / sqrt(Sxx) for the slope,
+// s sqrt(1/n + mean^2 / Sxx) for the intercept; with 3 points n - k = 1.
+TEST(FitOnY, StraightLineErrorsAreTheClassicOnes) {
+    UsePoints(std::vector<std::pair<double, double>>{{1, 1}, {2, 3}, {3, 2}});
+    ChooseKind(KindPolynomial, 1);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    const FitSpread spread = SpreadOfFit();
+    // Y = 1 + 0.5 X; residuals -0.5, 1, -0.5; s^2 = 1.5; Sxx = 2; mean 2.
+    EXPECT_NEAR(spread.coefficients[1].standardError, std::sqrt(1.5 / 2), 1e-14);
+    EXPECT_NEAR(spread.coefficients[0].standardError, std::sqrt(1.5 * (1.0 / 3 + 4.0 / 2)), 1e-14);
+    EXPECT_NEAR(spread.tQuantile, 12.706204736174698, 1e-9);
+    EXPECT_EQ(spread.degreesOfFreedom, 1);
+}
+
+// A refinement that fails keeps the linearised fit whole and says why.
+struct Unrefined {
+    const char* name;
+    std::uint8_t kind;
+    std::vector<std::pair<double, double>> points;
+    std::uint8_t outcome;
+};
+class RefinementFailure : public testing::TestWithParam<Unrefined> {};
+TEST_P(RefinementFailure, KeepsTheLinearisedFit) {
+    const auto& c = GetParam();
+    UsePoints(c.points);
+    ChooseKind(c.kind);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    const double a = Shared.CoefA, b = Shared.CoefB, cc = Shared.CoefC, y = Shared.EvalResult;
+    Shared.FitMode = FitOnY;
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    EXPECT_EQ(Shared.RefinementOutcome, c.outcome);
+    EXPECT_EQ(Shared.CoefA, a);
+    EXPECT_EQ(Shared.CoefB, b);
+    EXPECT_EQ(Shared.CoefC, cc);
+    EXPECT_EQ(Shared.EvalResult, y);
+    EXPECT_FALSE(SpreadOfFit().onY);
+}
+INSTANTIATE_TEST_SUITE_P(Sets, RefinementFailure,
+                         testing::Values(Unrefined{"ExtremeRangeSingular",
+                                                   KindExponential,
+                                                   {{1, 1}, {2, 1e300}, {3, 1}, {4, 1e-300}},
+                                                   RefinementSingular},
+                                         Unrefined{"ExtremeRangeOverflow",
+                                                   KindExpQuadratic,
+                                                   {{1, 1}, {2, 1e300}, {3, 1}, {4, 1e-300}},
+                                                   RefinementOutOfRange}),
+                         [](const auto& info) { return info.param.name; });
 }  // namespace

@@ -208,6 +208,32 @@ TEST_F(Drawing, EquationCoefficientLines) {
     EXPECT_EQ(texts[3].y1, 124);
 }
 
+// In the mode on Y the panel says which fit it shows, a blank line under its last line.
+TEST_F(Drawing, FitMarkUnderThePanelInTheModeOnY) {
+    UsePoints(std::vector<std::pair<double, double>>{{1, 1}, {2, 3}, {3, 5}, {4, 7}});
+    struct Case {
+        std::uint8_t kind, outcome;
+        bool paper;
+        const char* text;
+        double x, y;
+    };
+    for (const Case& c :
+         {Case{KindExponential, RefinementDone, false, "МНК по Y", 400, 136},
+          Case{KindExpQuadratic, RefinementOutOfRange, true, "линеаризованный МНК", 106, 510},
+          Case{KindPolynomial, RefinementNone, false, "МНК по Y", 400, 128}}) {
+        ChooseKind(c.kind, 2);
+        Shared.FitMode = FitOnY;
+        Shared.RefinementOutcome = c.outcome;
+        surface.Forget();
+        c.paper ? PrintCoefficients(surface) : ShowCoefficients(surface);
+        const auto texts = OfKind(surface.Ops(), SurfaceOp::Text);
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts.back().text, c.text);
+        EXPECT_EQ(texts.back().x1, c.x);
+        EXPECT_EQ(texts.back().y1, c.y) << c.text;
+    }
+}
+
 TEST_F(Drawing, PrintedCoefficientsKeepTheSheetColour) {
     UsePoints(std::vector<std::pair<double, double>>{{1, 1}, {2, 3}, {3, 5}, {4, 7}});
     Shared.PrintOffsetX = 6;

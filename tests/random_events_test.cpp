@@ -306,7 +306,9 @@ protected:
                                                 QKeySequence::Copy,
                                                 QKeySequence(Qt::CTRL | Qt::Key_E),
                                                 QKeySequence(Qt::CTRL | Qt::Key_R),
-                                                QKeySequence(Qt::Key_F3)};
+                                                QKeySequence(Qt::Key_F3),
+                                                QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                                QKeySequence(Qt::CTRL | Qt::Key_D)};
             if (Below(2) == 0)
                 QGuiApplication::clipboard()->setText(
                     Below(2) ? QStringLiteral("1\t5\n2\t7\n3\t8\n4\t11\n")
