@@ -7,10 +7,14 @@
 #include <cmath>
 
 #include "Comparison.h"
+#include "EngineCodes.h"
+#include "EngineSequence.h"
 #include "Evaluate.h"
 #include "Fit.h"
 #include "FormulaKinds.h"
+#include "Refinement.h"
 #include "SharedState.h"
+#include "Uncertainty.h"
 
 namespace {
 
@@ -67,6 +71,29 @@ void ComparisonOfEveryFormula(benchmark::State& state) {
     state.counters["fits"] = static_cast<double>(rows);
 }
 
+// Least squares on Y of the 40 exponential points, from the linearised coefficients
+// (restored before each refinement), and the standard errors of the result.
+void RefinementOnY(benchmark::State& state) {
+    UseForty(KindExponential, 0);
+    FitCoefficients();
+    RecoverCoefficients();
+    const double a = Shared.CoefA, b = Shared.CoefB;
+    for (auto _ : state) {
+        Shared.CoefA = a;
+        Shared.CoefB = b;
+        benchmark::DoNotOptimize(RefineOnY());
+    }
+    if (Shared.RefinementIterations == 0) state.SkipWithError("no refinement");
+    state.counters["steps"] = Shared.RefinementIterations;
+}
+
+void StandardErrorsOnY(benchmark::State& state) {
+    UseForty(KindExponential, 0);
+    Shared.FitMode = FitOnY;
+    RunEngineSequence();
+    for (auto _ : state) benchmark::DoNotOptimize(SpreadOfFit().residualSum);
+}
+
 // GSL on the design matrix the engine builds (taken once from FitMatrix).
 void GslPeer(benchmark::State& state, std::uint8_t kind, std::int16_t degree) {
     UseForty(kind, degree);
@@ -114,4 +141,6 @@ BENCHMARK_CAPTURE(EngineSequence, Sine, KindSine, 0);
 BENCHMARK_CAPTURE(EngineFit, Sine, KindSine, 0);
 BENCHMARK_CAPTURE(GslPeer, Sine, KindSine, 0);
 BENCHMARK(ComparisonOfEveryFormula)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RefinementOnY)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StandardErrorsOnY)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -35,6 +35,14 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
     Table->verticalHeader()->setVisible(false);
     Table->resizeColumnsToContents();
     Table->horizontalHeader()->setStretchLastSection(true);
+    int width = 2 * Table->frameWidth();
+    for (int c = 0; c < columns; ++c) width += Table->columnWidth(c);
+    Table->setMinimumWidth(width);
+    Table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // As tall as its rows, so that the summary follows them at once.
+    int height = Table->horizontalHeader()->sizeHint().height() + 2 * Table->frameWidth();
+    for (int r = 0; r < rows; ++r) height += Table->verticalHeader()->sectionSizeHint(r);
+    Table->setFixedHeight(height);
 
     std::string summary;
     for (const auto& [label, value] : SpreadSummary(spread_, ReadableFigure))
@@ -46,7 +54,7 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Table);
     layout->addWidget(Summary);
-    resize(720, 200 + 30 * rows);
+    resize(sizeHint());
 }
 
 void SpreadWindow::keyPressEvent(QKeyEvent* event) {
