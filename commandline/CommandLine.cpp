@@ -74,17 +74,20 @@ bool TakePoints(const std::string& file) {
 int Compare() {
     std::printf(
         "kind\tdegree\tformula\tk\taicc\tdelta_aicc\tweight\tmean_deviation_percent\tcorrelation"
-        "\tr2_on_y\tresidual_sd\tstatus\n");
+        "\tr2_on_y\tresidual_sd\tstatus\tmode\n");
     for (const ComparedFit& f : CompareFormulas()) {
         const bool made = f.failure == 0;
-        std::printf("%d\t%d\t%s\t%d\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", f.kind, f.degree,
+        std::printf("%d\t%d\t%s\t%d\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", f.kind, f.degree,
                     FormulaName(f.kind, f.degree).c_str(), f.coefficients, Number(f.aicc).c_str(),
                     Number(f.delta).c_str(), Number(f.weight).c_str(),
                     made ? Number(f.meanDeviation).c_str() : "",
                     made ? Number(f.correlation).c_str() : "",
                     made ? Number(f.determination).c_str() : "",
                     made ? Number(f.residualDeviation).c_str() : "",
-                    made ? "ok" : CauseLine(f.failure).c_str());
+                    made ? "ok" : CauseLine(f.failure).c_str(),
+                    !made   ? ""
+                    : f.onY ? "on_y"
+                            : "linearised");
     }
     return 0;
 }

@@ -29,8 +29,11 @@ QString Figure(const std::optional<double>& value) {
 std::string Note(const ComparedFit& f) {
     if (f.failure) return CauseLine(f.failure);
     if (f.exact) return "точное совпадение";
-    if (!f.aicc) return "AICc: n − k − 1 ≤ 0";
-    return {};
+    // In the mode on Y a fit whose refinement failed is ranked by its linearised fit.
+    const std::string unrefined =
+        f.refinement >= RefinementNoConvergence ? "по Y не сошлось: " + FitMethodName(false) : "";
+    if (!f.aicc) return "AICc: n − k − 1 ≤ 0" + (unrefined.empty() ? "" : "; " + unrefined);
+    return unrefined;
 }
 
 // The figures of one row; none for a refused fit.

@@ -10,6 +10,7 @@
 #include "Evaluate.h"
 #include "FormulaChoice.h"
 #include "SharedState.h"
+#include "Uncertainty.h"
 
 namespace {
 // One fit of the current formula, as the results window would show it.
@@ -21,6 +22,8 @@ ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
     fit.failure = RunEngineSequence();
     fit.coefficients = s.UnknownCount;
     if (fit.failure) return fit;
+    fit.refinement = s.RefinementOutcome;
+    fit.onY = FitIsOnY();
     fit.correlation = CorrelationCoefficient();
     ComputeDeviations();
     if (s.ComputationFailed) {

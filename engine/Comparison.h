@@ -14,6 +14,10 @@ struct ComparedFit {
     std::int16_t degree = 0;   // 0 for the fixed kinds
     int coefficients = 0;      // k
     std::uint8_t failure = 0;  // FailNone, or why the fit was refused
+    // Whether the fit made minimises the sum on Y (the mode on Y, or a kind fitted
+    // on Y already), and how its refinement ended (RefinementNone where not tried).
+    bool onY = false;
+    std::uint8_t refinement = 0;
     // The figures of a fit made; none for a refused one.
     double meanDeviation = 0, correlation = 0, residualSum = 0;
     std::optional<double> determination, residualDeviation;

@@ -1,7 +1,9 @@
 // Arbitrary point sets (3 to 40 finite doubles of any magnitude, duplicates, all
-// equal), any kind and any degree the program accepts: the whole engine sequence
-// runs; a failure is a code 1..3, and a success leaves only finite numbers and curve
-// pixels inside the plot band.
+// equal), any kind and any degree the program accepts, in either mode of the fit:
+// the whole engine sequence runs; a failure is a code 1..3, and a success leaves
+// only finite numbers and curve pixels inside the plot band, a refinement on Y that
+// either succeeded or left the linearised fit, and standard errors that are finite
+// or not computed.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -14,7 +16,9 @@
 #include "FormulaChoice.h"
 #include "FuzzInput.h"
 #include "PointSet.h"
+#include "Refinement.h"
 #include "SharedState.h"
+#include "Uncertainty.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
@@ -23,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int n = 3 + data[0] % 38;
     const std::uint8_t kind = static_cast<std::uint8_t>(1 + data[1] % 13);
     const int degree = 1 + data[2] % 20;
+    s.FitMode = data[2] >= 128 ? FitOnY : FitLinearised;
     data += 3;
     size -= 3;
     if (kind > OfferedFormulaCount(n)) return 0;
@@ -54,6 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(std::isfinite(s.FitMatrix[i][0]) && !std::isinf(s.Deviation[i]));
         Check(!std::isnan(s.Deviation[i]) || std::isnan(s.MeanDeviation));
     }
+    Check(s.RefinementOutcome <= RefinementSingular &&
+          (s.RefinementOutcome == RefinementNone) ==
+              (s.FitMode == FitLinearised || !IsRefinableKind(kind)));
+    const FitSpread spread = SpreadOfFit();
+    Check(spread.degreesOfFreedom >= 1 && std::isfinite(spread.tQuantile));
+    for (const CoefficientSpread& c : spread.coefficients)
+        Check((std::isfinite(c.standardError) && c.standardError >= 0 && c.low <= c.high) ||
+              (std::isnan(c.standardError) && !spread.computed));
     Check(s.CurvePointCount >= 0 && s.CurvePointCount <= MaxCurvePoints);
     for (int k = 0; k < s.CurvePointCount; ++k) {
         Check(s.CurvePixelX[k] >= -1000 && s.CurvePixelX[k] <= 1000);
