@@ -11,8 +11,6 @@ namespace {
 // again; where either fails, the linearised fit stays whole on display.
 void RefineWhereAsked() {
     auto& s = Shared;
-    s.RefinementOutcome = RefinementNone;
-    s.RefinementIterations = 0;
     if (s.FitMode != FitOnY || !IsRefinableKind(s.FormulaKind)) return;
     const double linearA = s.CoefA, linearB = s.CoefB, linearC = s.CoefC;
     const double linearResult = s.EvalResult;
@@ -31,6 +29,7 @@ void RefineWhereAsked() {
 
 std::uint8_t RunEngineSequence() {
     auto& s = Shared;
+    // No refinement until one is tried, whichever step stops the sequence.
     s.RefinementOutcome = RefinementNone;
     s.RefinementIterations = 0;
     FitCoefficients();

@@ -9,14 +9,12 @@
 #include <cstdio>
 #include <limits>
 
-namespace {
-// GSL's default answer to a numerical error is to abort; here every outcome is
-// tested by its status instead.
 void KeepGslFromAborting() {
     static const bool once = (gsl_set_error_handler_off(), true);
     (void)once;
 }
 
+namespace {
 // The power of two that brings column k of rows 1..n to a norm in [0.5, 1), and
 // that norm; false when the column is all zeros.
 bool UnitNormExponent(const ProblemColumns& a, int k, int n, int& exponent, double& fraction) {
@@ -41,56 +39,83 @@ double TwoNorm(const double* values, int count) {
     for (int i = 0; i < count; ++i) sum = sum + values[i] * values[i];
     return std::sqrt(sum);
 }
+
+// The basis columns 1..m of rows 1..n scaled to a norm in [0.5, 1) by powers of two
+// and factored A P = Q R by GSL's pivoted Householder QR. Multiplying by a power of
+// two is exact, so the same data in any binary unit give the same factors, and so
+// the same decisions. The GSL views point into the arrays: the record stays put.
+struct ScaledQr {
+    ScaledQr() = default;
+    ScaledQr(const ScaledQr&) = delete;
+    ScaledQr& operator=(const ScaledQr&) = delete;
+    int n = 0, m = 0;
+    std::array<int, MaxUnknowns + 1> exponent{};  // column k's power of two, at k
+    std::array<double, MaxUnknowns + 1> normFraction{};
+    std::array<double, MaxEnteredPoints * MaxUnknowns> design{};  // then Q and R
+    std::array<double, MaxUnknowns> tau{}, columnNorms{};
+    std::array<std::size_t, MaxUnknowns> order{};
+    gsl_matrix_view qr{};
+    gsl_vector_view tauView{};
+    gsl_permutation permutation{};
+    double R(int i, int j) const { return gsl_matrix_get(&qr.matrix, i, j); }
+};
+
+// False where a column is all zeros (nothing determines its unknown), the
+// decomposition fails, or the rank is below m at working precision: the last pivot
+// vanishes beside the first.
+bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f) {
+    KeepGslFromAborting();
+    f.n = n;
+    f.m = m;
+    for (int k = 1; k <= m; ++k)
+        if (!UnitNormExponent(a, k, n, f.exponent[k], f.normFraction[k])) return false;
+    for (int i = 0; i < n; ++i)
+        for (int k = 0; k < m; ++k)
+            f.design[i * m + k] = std::ldexp(a[i + 1][k + 1], -f.exponent[k + 1]);
+    f.qr = gsl_matrix_view_array(f.design.data(), n, m);
+    f.tauView = gsl_vector_view_array(f.tau.data(), m);
+    gsl_vector_view normView = gsl_vector_view_array(f.columnNorms.data(), m);
+    f.permutation = gsl_permutation{static_cast<std::size_t>(m), f.order.data()};
+    int sign = 0;
+    if (gsl_linalg_QRPT_decomp(&f.qr.matrix, &f.tauView.vector, &f.permutation, &sign,
+                               &normView.vector))
+        return false;
+    const double epsilon = std::numeric_limits<double>::epsilon();
+    return std::fabs(f.R(m - 1, m - 1)) > n * m * epsilon * std::fabs(f.R(0, 0));
+}
 }  // namespace
 
 ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m) {
-    KeepGslFromAborting();
     ReferenceSolution r;
     using Outcome = ReferenceSolution::Outcome;
 
-    for (int k = 0; k <= m; ++k) {
-        if (!UnitNormExponent(a, k, n, r.exponent[k], r.normFraction[k])) {
-            if (k > 0) return r;  // a basis column of zeros: nothing determines its unknown
-            r.exponent[0] = 0;    // a zero response: the solution is zero
-            r.normFraction[0] = 0;
-        }
+    // A zero response has the solution zero.
+    if (!UnitNormExponent(a, 0, n, r.exponent[0], r.normFraction[0])) {
+        r.exponent[0] = 0;
+        r.normFraction[0] = 0;
+    }
+    ScaledQr f;
+    if (!FactorScaled(a, n, m, f)) return r;
+    for (int k = 1; k <= m; ++k) {
+        r.exponent[k] = f.exponent[k];
+        r.normFraction[k] = f.normFraction[k];
     }
 
-    // Multiplying by a power of two is exact, so the same data in any binary unit
-    // give the same matrix, and so the same decision.
-    std::array<double, MaxEnteredPoints * MaxUnknowns> design{};
     std::array<double, MaxEnteredPoints> response{}, residual{};
-    for (int i = 0; i < n; ++i) {
-        for (int k = 0; k < m; ++k)
-            design[i * m + k] = std::ldexp(a[i + 1][k + 1], -r.exponent[k + 1]);
-        response[i] = std::ldexp(a[i + 1][0], -r.exponent[0]);
-    }
-    std::array<double, MaxUnknowns> tau{}, columnNorms{}, y{};
+    for (int i = 0; i < n; ++i) response[i] = std::ldexp(a[i + 1][0], -r.exponent[0]);
+    std::array<double, MaxUnknowns> y{};
     std::array<double, 3 * MaxUnknowns> work{};
-    std::array<std::size_t, MaxUnknowns> order{};
-    gsl_matrix_view qr = gsl_matrix_view_array(design.data(), n, m);
-    gsl_vector_view tauView = gsl_vector_view_array(tau.data(), m);
-    gsl_vector_view normView = gsl_vector_view_array(columnNorms.data(), m);
     gsl_vector_view responseView = gsl_vector_view_array(response.data(), n);
     gsl_vector_view residualView = gsl_vector_view_array(residual.data(), n);
     gsl_vector_view yView = gsl_vector_view_array(y.data(), m);
     gsl_vector_view workView = gsl_vector_view_array(work.data(), 3 * m);
-    gsl_permutation permutation{static_cast<std::size_t>(m), order.data()};
-    int sign = 0;
-    if (gsl_linalg_QRPT_decomp(&qr.matrix, &tauView.vector, &permutation, &sign, &normView.vector))
-        return r;
-
-    // Rank below m at working precision: the last pivot vanishes beside the first.
-    const double first = std::fabs(gsl_matrix_get(&qr.matrix, 0, 0));
-    const double last = std::fabs(gsl_matrix_get(&qr.matrix, m - 1, m - 1));
     const double epsilon = std::numeric_limits<double>::epsilon();
-    if (!(last > n * m * epsilon * first)) return r;
     double reciprocalCondition = 0;
-    if (gsl_linalg_QRPT_rcond(&qr.matrix, &reciprocalCondition, &workView.vector) ||
+    if (gsl_linalg_QRPT_rcond(&f.qr.matrix, &reciprocalCondition, &workView.vector) ||
         !(reciprocalCondition > 0))
         return r;
-    if (gsl_linalg_QRPT_lssolve(&qr.matrix, &tauView.vector, &permutation, &responseView.vector,
-                                &yView.vector, &residualView.vector))
+    if (gsl_linalg_QRPT_lssolve(&f.qr.matrix, &f.tauView.vector, &f.permutation,
+                                &responseView.vector, &yView.vector, &residualView.vector))
         return r;
 
     // The forward error of a least-squares solution: the condition number times the
@@ -138,42 +163,22 @@ double WeightedRelativeDifference(const std::array<double, MaxUnknowns + 1>& c,
 
 bool InverseGramDiagonal(const ProblemColumns& a, int n, int m,
                          std::array<double, MaxUnknowns + 1>& diagonal) {
-    KeepGslFromAborting();
-    std::array<int, MaxUnknowns + 1> exponent{};
-    std::array<double, MaxUnknowns + 1> fraction{};
-    for (int k = 1; k <= m; ++k)
-        if (!UnitNormExponent(a, k, n, exponent[k], fraction[k])) return false;
-    std::array<double, MaxEnteredPoints * MaxUnknowns> design{};
-    for (int i = 0; i < n; ++i)
-        for (int k = 0; k < m; ++k)
-            design[i * m + k] = std::ldexp(a[i + 1][k + 1], -exponent[k + 1]);
-    std::array<double, MaxUnknowns> tau{}, columnNorms{};
-    std::array<std::size_t, MaxUnknowns> order{};
-    gsl_matrix_view qr = gsl_matrix_view_array(design.data(), n, m);
-    gsl_vector_view tauView = gsl_vector_view_array(tau.data(), m);
-    gsl_vector_view normView = gsl_vector_view_array(columnNorms.data(), m);
-    gsl_permutation permutation{static_cast<std::size_t>(m), order.data()};
-    int sign = 0;
-    if (gsl_linalg_QRPT_decomp(&qr.matrix, &tauView.vector, &permutation, &sign, &normView.vector))
-        return false;
-    auto R = [&](int i, int j) { return gsl_matrix_get(&qr.matrix, i, j); };
-    const double epsilon = std::numeric_limits<double>::epsilon();
-    if (!(std::fabs(R(m - 1, m - 1)) > n * m * epsilon * std::fabs(R(0, 0)))) return false;
-
+    ScaledQr f;
+    if (!FactorScaled(a, n, m, f)) return false;
     // A P = Q R gives (A^T A)^-1 = P R^-1 R^-T P^T: the diagonal element of the column
     // at place q is the squared norm of row q of R^-1.
     std::array<std::array<double, MaxUnknowns>, MaxUnknowns> inverse{};
     for (int j = 0; j < m; ++j)
         for (int i = j; i >= 0; --i) {
             double x = i == j ? 1 : 0;
-            for (int l = i + 1; l <= j; ++l) x = x - R(i, l) * inverse[l][j];
-            inverse[i][j] = x / R(i, i);
+            for (int l = i + 1; l <= j; ++l) x = x - f.R(i, l) * inverse[l][j];
+            inverse[i][j] = x / f.R(i, i);
         }
     for (int q = 0; q < m; ++q) {
         double sum = 0;
         for (int l = q; l < m; ++l) sum = sum + inverse[q][l] * inverse[q][l];
-        const int k = static_cast<int>(order[q]) + 1;
-        diagonal[k] = std::ldexp(sum, -2 * exponent[k]);
+        const int k = static_cast<int>(f.order[q]) + 1;
+        diagonal[k] = std::ldexp(sum, -2 * f.exponent[k]);
         if (!std::isfinite(diagonal[k])) return false;
     }
     return true;

@@ -10,6 +10,10 @@
 
 #include "SharedState.h"
 
+// GSL's default answer to a numerical error is to abort; the engine tests every
+// outcome by its status instead. Called before any GSL routine (once is enough).
+void KeepGslFromAborting();
+
 // Rows 1..n of the linear problem: column 0 the response W, columns 1..m the basis.
 using ProblemColumns = std::array<std::array<double, MaxUnknowns + 1>, MaxEnteredPoints + 1>;
 

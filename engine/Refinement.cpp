@@ -12,6 +12,7 @@
 #include "Evaluate.h"
 #include "FormulaGradient.h"
 #include "FormulaKinds.h"
+#include "ReferenceSolution.h"
 #include "SharedState.h"
 
 namespace {
@@ -113,7 +114,7 @@ bool IsRefinableKind(std::uint8_t kind) {
 
 std::uint8_t RefineOnY() {
     auto& s = Shared;
-    gsl_set_error_handler_off();
+    KeepGslFromAborting();
     const double startA = s.CoefA, startB = s.CoefB, startC = s.CoefC;
     const std::size_t n = s.PointCount;
     const std::size_t m = s.FormulaKind >= FirstThreeCoefficientKind ? 3 : 2;

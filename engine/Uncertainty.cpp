@@ -23,9 +23,8 @@ std::vector<CoefficientSpread> ShownCoefficients() {
     std::vector<CoefficientSpread> shown;
     if (IsPolynomialKind(s.FormulaKind)) {
         for (int i = 1; i <= s.UnknownCount; ++i)
-            shown.push_back(
-                {"A[" + std::to_string(s.FormulaKind == KindPolynomial ? i - 1 : i) + "]",
-                 s.FitMatrix[0][i]});
+            shown.push_back({"A[" + std::to_string(PolynomialPower(s.FormulaKind, i)) + "]",
+                             s.FitMatrix[0][i]});
     } else {
         shown.push_back({"A", s.CoefA});
         shown.push_back({"B", s.CoefB});

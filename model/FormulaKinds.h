@@ -25,5 +25,11 @@ inline bool IsPolynomialKind(std::uint8_t kind) {
     return kind == KindPolynomial || kind == KindPolynomialNoFree;
 }
 
+// The power of X that unknown i (1..m) of a polynomial multiplies, which the panel
+// names A[power]: from 0 with the free term, from 1 without.
+inline int PolynomialPower(std::uint8_t kind, int unknown) {
+    return kind == KindPolynomial ? unknown - 1 : unknown;
+}
+
 // The first kind with three coefficients: kinds from it on need four points.
 inline constexpr std::uint8_t FirstThreeCoefficientKind = KindLogQuadratic;

@@ -64,7 +64,7 @@ void DrawPolynomial(Surface& surface, const Sheet& sheet) {
     surface.SetBold(false);
     StartValues(surface, sheet);
     for (int i = 1; i <= count; ++i) {
-        const int j = s.FormulaKind == KindPolynomial ? i - 1 : i;
+        const int j = PolynomialPower(s.FormulaKind, i);
         surface.MoveTo(sheet.polynomialX, sheet.polynomialY + LinePitch * (i - 1));
         surface.Print(std::string(sheet.polynomialPrefix) + "A[" + std::to_string(j) +
                       "]= " + sheet.polynomialText(s.FitMatrix[0][i]));

@@ -73,6 +73,10 @@ std::string ShortestText(double value) {
     return WithSeparator(text);
 }
 
+std::string ExactFigure(double value) {
+    return std::isfinite(value) ? ShortestText(value) : "не вычислено";
+}
+
 std::string ReadableFigure(double value) {
     if (!std::isfinite(value)) return "—";
     char buffer[32];

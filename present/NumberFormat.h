@@ -23,6 +23,9 @@ std::string FormatFixed(double value, std::int16_t width, std::int16_t decimals)
 // and the exponent written E (1,5E-12).
 std::string ShortestText(double value);
 
+// ShortestText, or "не вычислено" for a figure that could not be computed.
+std::string ExactFigure(double value);
+
 // Six significant digits with the regional separator, as a person reads a table;
 // "—" for a figure that was not computed.
 std::string ReadableFigure(double value);

@@ -1,6 +1,5 @@
 #include "ResultsText.h"
 
-#include <cmath>
 #include <optional>
 
 #include "Evaluate.h"
@@ -18,11 +17,6 @@ std::string Line(const std::string& label, const std::string& value) {
 std::string Figure(const std::optional<double>& value) {
     return value ? ShortestText(*value) : "не определён";
 }
-
-// A deviation beyond the range of a double was not computed.
-std::string Deviation(double value) {
-    return std::isnan(value) ? "не вычислено" : ShortestText(value);
-}
 }  // namespace
 
 std::string ResultsText() {
@@ -33,7 +27,7 @@ std::string ResultsText() {
     if (IsPolynomialKind(s.FormulaKind))
         text += Line("Степень полинома", std::to_string(s.TypedDegree));
     text += SpreadText(SpreadOfFit());
-    text += Line("Среднестатистическое отклонение, %", Deviation(s.MeanDeviation));
+    text += Line("Среднестатистическое отклонение, %", ExactFigure(s.MeanDeviation));
     text += Line("Коэффициент корреляции", ShortestText(r));
     text += Line("Коэффициент детерминации (по Y)", Figure(DeterminationCoefficient()));
     text += Line("Остаточное стандартное отклонение", Figure(ResidualStandardDeviation()));
@@ -41,6 +35,6 @@ std::string ResultsText() {
     for (int i = 1; i <= s.PointCount; ++i)
         text += std::to_string(i) + "\t" + WithSeparator(s.PointXText[i]) + "\t" +
                 WithSeparator(s.PointYText[i]) + "\t" + ShortestText(s.FitMatrix[i][0]) + "\t" +
-                Deviation(s.Deviation[i]) + "\n";
+                ExactFigure(s.Deviation[i]) + "\n";
     return text;
 }

@@ -1,19 +1,10 @@
 #include "SpreadText.h"
 
-#include <cmath>
-
 #include "EngineCodes.h"
 #include "FitModeText.h"
 #include "NumberFormat.h"
 #include "SharedState.h"
 #include "Uncertainty.h"
-
-namespace {
-// A figure at full precision, or the word for one that was not computed.
-std::string Exact(double value) {
-    return std::isfinite(value) ? ShortestText(value) : "не вычислено";
-}
-}  // namespace
 
 const std::vector<std::string>& SpreadHeadings() {
     static const std::vector<std::string> headings = {"Коэффициент", "Значение",
@@ -45,14 +36,14 @@ std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& 
 }
 
 std::string SpreadText(const FitSpread& spread) {
-    const auto summary = SpreadSummary(spread, Exact);
+    const auto summary = SpreadSummary(spread, ExactFigure);
     std::string text = summary[0].first + "\t" + summary[0].second + "\n";
     const auto& headings = SpreadHeadings();
     for (std::size_t c = 0; c < headings.size(); ++c)
         text += headings[c] + (c + 1 < headings.size() ? "\t" : "\n");
     for (const CoefficientSpread& c : spread.coefficients)
-        text += c.name + "\t" + ShortestText(c.value) + "\t" + Exact(c.standardError) + "\t" +
-                Exact(c.low) + "\t" + Exact(c.high) + "\n";
+        text += c.name + "\t" + ShortestText(c.value) + "\t" + ExactFigure(c.standardError) + "\t" +
+                ExactFigure(c.low) + "\t" + ExactFigure(c.high) + "\n";
     for (std::size_t i = 1; i < summary.size(); ++i)
         text += summary[i].first + "\t" + summary[i].second + "\n";
     return text;

@@ -79,8 +79,7 @@ int main() {
     ComputeDeviations();
     if (IsPolynomialKind(s.FormulaKind)) {
         for (int i = 1; i <= s.UnknownCount; ++i)
-            std::printf("coef A[%d] %.17g\n", s.FormulaKind == KindPolynomial ? i - 1 : i,
-                        s.FitMatrix[0][i]);
+            std::printf("coef A[%d] %.17g\n", PolynomialPower(s.FormulaKind, i), s.FitMatrix[0][i]);
     } else {
         std::printf("coef A %.17g\ncoef B %.17g\n", s.CoefA, s.CoefB);
         if (s.FormulaKind >= KindLogQuadratic) std::printf("coef C %.17g\n", s.CoefC);
