@@ -12,13 +12,14 @@ namespace {
 void RefineWhereAsked() {
     auto& s = Shared;
     if (s.FitMode != FitOnY || !IsRefinableKind(s.FormulaKind)) return;
-    const double linearA = s.CoefA, linearB = s.CoefB, linearC = s.CoefC;
+    const double linearA = s.CoefA, linearB = s.CoefB, linearC = s.CoefC, linearLogA = s.CoefLogA;
     const double linearResult = s.EvalResult;
     s.RefinementOutcome = RefineOnY();
     if (s.RefinementOutcome != RefinementDone) return;
     EvaluateAtArg();
     if (!s.ComputationFailed) return;
     s.CoefA = linearA;
+    s.CoefLogA = linearLogA;
     s.CoefB = linearB;
     s.CoefC = linearC;
     s.EvalResult = linearResult;

@@ -64,7 +64,7 @@ double EvaluateFormula(double x) {
             break;
         case KindPowerA:
             if (a <= 0) return Failed(FailLogArgument);
-            value = ScaledExp(b, x * std::log(a));
+            value = ScaledExp(b, x * s.CoefLogA);
             break;
         case KindHyperbolic:
             if (std::fabs(x) < TinyMagnitude) return Failed(FailDivision);
@@ -207,7 +207,10 @@ double CorrelationCoefficient() {
     if (n < 2 || allXEqual || allYEqual) return 0;
     // The coefficient does not change when X or Y is scaled; scaled by powers of two
     // (exact) the sums stay in range from the smallest subnormal to the largest double.
-    // Sums about the means, in a second pass, so that an offset costs no digits.
+    // Sums about the means, in a second pass, so that an offset costs no digits. A mean
+    // rounded at a large offset (1e15 + 0.1 i) is itself off by a good part of the
+    // spread: the mean of the differences from it (exact there, by Sterbenz's lemma)
+    // corrects it.
     const int ex = RangeExponent(s.PointX, n), ey = RangeExponent(s.PointY, n);
     double mx = 0, my = 0;
     for (int i = 1; i <= n; ++i) {
@@ -216,10 +219,17 @@ double CorrelationCoefficient() {
     }
     mx = mx / n;
     my = my / n;
+    double cx = 0, cy = 0;
+    for (int i = 1; i <= n; ++i) {
+        cx = cx + (std::ldexp(s.PointX[i], -ex) - mx);
+        cy = cy + (std::ldexp(s.PointY[i], -ey) - my);
+    }
+    cx = cx / n;
+    cy = cy / n;
     double sxx = 0, syy = 0, sxy = 0;
     for (int i = 1; i <= n; ++i) {
-        const double dx = std::ldexp(s.PointX[i], -ex) - mx;
-        const double dy = std::ldexp(s.PointY[i], -ey) - my;
+        const double dx = (std::ldexp(s.PointX[i], -ex) - mx) - cx;
+        const double dy = (std::ldexp(s.PointY[i], -ey) - my) - cy;
         sxx = sxx + dx * dx;
         syy = syy + dy * dy;
         sxy = sxy + dx * dy;

@@ -52,6 +52,10 @@ bool BuildPolynomialRows() {
     return true;
 }
 
+// The relative change of A^X at the farthest point beyond which the shown A stands for
+// another dependence than the fitted one.
+constexpr double PowerDriftLimit = 1e-12;
+
 bool Fail(std::uint8_t code) {
     Shared.ComputationFailed = code;
     return false;
@@ -134,6 +138,15 @@ void FitCoefficients() {
     if (BuildFitRows()) SolveNormalEquations(Shared.PointCount, Shared.UnknownCount);
 }
 
+void TakePowerBase(double logA, std::uint8_t& failure) {
+    auto& s = Shared;
+    s.CoefA = GuardedExp(logA, failure);
+    s.CoefLogA = std::log(s.CoefA);
+    double farthest = 0;
+    for (int i = 1; i <= s.PointCount; ++i) farthest = std::fmax(farthest, std::fabs(s.PointX[i]));
+    if (s.CoefA > 0 && farthest * std::fabs(s.CoefLogA - logA) > PowerDriftLimit) s.CoefLogA = logA;
+}
+
 void RecoverCoefficients() {
     auto& s = Shared;
     s.ComputationFailed = FailNone;
@@ -145,7 +158,7 @@ void RecoverCoefficients() {
     std::uint8_t& failed = s.ComputationFailed;
 
     s.CoefA = s2;
-    if (kind == KindPowerA) s.CoefA = GuardedExp(s2, failed);
+    if (kind == KindPowerA) TakePowerBase(s2, failed);
     if (kind == KindExponential || kind == KindExpQuadratic) s.CoefA = GuardedExp(s1, failed);
     if (kind == KindLogQuadratic) s.CoefA = s3;
     if (failed) return;

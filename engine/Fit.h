@@ -24,3 +24,9 @@ std::uint8_t TransformedRow(std::uint8_t kind, double x, double y, std::array<do
 // polynomials). Fails with FailOverflow when an exponent exceeds ExpUpperLimit or a
 // coefficient leaves the range of a double.
 void RecoverCoefficients();
+
+// Y=B*(A^X) from the fitted ln A: CoefA = e^logA, guarded as the back-transform guards
+// it, and CoefLogA the rate the evaluation takes: ln of that A, or logA itself where A
+// rounded to a double no longer has the fit's powers at the points' X (ln A = 1e-16
+// makes A = 1 exactly, flat where the fit rises).
+void TakePowerBase(double logA, std::uint8_t& failure);

@@ -18,7 +18,7 @@ bool FormulaGradient(double x, std::array<double, 3>& g) {
         }
         case KindPowerA: {  // B A^X
             if (a <= 0) return false;
-            const double power = std::exp(x * std::log(a));
+            const double power = std::exp(x * s.CoefLogA);
             g = {b * x * power / a, power, 0};
             break;
         }

@@ -85,21 +85,46 @@ bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f) {
 }
 }  // namespace
 
-ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m) {
+ReferenceSolution ScaledProblemExponents(const ProblemColumns& a, int n, int m) {
     ReferenceSolution r;
-    using Outcome = ReferenceSolution::Outcome;
-
     // A zero response has the solution zero.
     if (!UnitNormExponent(a, 0, n, r.exponent[0], r.normFraction[0])) {
         r.exponent[0] = 0;
         r.normFraction[0] = 0;
     }
+    for (int k = 1; k <= m; ++k)
+        if (!UnitNormExponent(a, k, n, r.exponent[k], r.normFraction[k])) return r;
+    r.outcome = ReferenceSolution::Outcome::Solved;
+    return r;
+}
+
+namespace {
+// Below this a subnormal double no longer holds ShownAccuracy of a value.
+const double SmallestHeldWhole = std::numeric_limits<double>::denorm_min() / ShownAccuracy;
+}  // namespace
+
+void ScaleBackSolution(const std::array<double, MaxUnknowns>& y, ReferenceSolution& r, int m) {
+    double largestWeighted = 0;
+    for (int k = 1; k <= m; ++k)
+        largestWeighted = std::max(largestWeighted, std::fabs(y[k - 1]) * r.normFraction[k]);
+    r.outcome = ReferenceSolution::Outcome::Solved;
+    for (int k = 1; k <= m; ++k) {
+        r.s[k] = std::ldexp(y[k - 1], r.exponent[0] - r.exponent[k]);
+        const bool weighsIn =
+            std::fabs(y[k - 1]) * r.normFraction[k] > ShownAccuracy * largestWeighted;
+        if (!std::isfinite(r.s[k]) || (weighsIn && std::fabs(r.s[k]) < SmallestHeldWhole))
+            r.outcome = ReferenceSolution::Outcome::Overflow;
+    }
+}
+
+ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m) {
+    using Outcome = ReferenceSolution::Outcome;
+    ReferenceSolution r = ScaledProblemExponents(a, n, m);
+    if (r.outcome == Outcome::Dependent) return r;
+    r.outcome = Outcome::Dependent;
     ScaledQr f;
     if (!FactorScaled(a, n, m, f)) return r;
-    for (int k = 1; k <= m; ++k) {
-        r.exponent[k] = f.exponent[k];
-        r.normFraction[k] = f.normFraction[k];
-    }
+    r.outcome = Outcome::Unvouched;
 
     std::array<double, MaxEnteredPoints> response{}, residual{};
     for (int i = 0; i < n; ++i) response[i] = std::ldexp(a[i + 1][0], -r.exponent[0]);
@@ -120,8 +145,8 @@ ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m) {
 
     // The forward error of a least-squares solution: the condition number times the
     // rounding, plus its square times the residual relative to |A| |y| (Wedin's bound).
-    // |A| is at least its Frobenius norm over sqrt(m). The factor 4 keeps the estimate
-    // at ten times the error met on the test's thousands of sets near the threshold.
+    // |A| is at least its Frobenius norm over sqrt(m). The bound is worst-case: where
+    // it cannot vouch for six digits, the solution in higher precision judges them.
     const double condition = 1 / reciprocalCondition;
     double frobeniusSquared = 0;
     for (int k = 1; k <= m; ++k) frobeniusSquared += r.normFraction[k] * r.normFraction[k];
@@ -134,15 +159,7 @@ ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m) {
     if (!std::all_of(y.begin(), y.begin() + m, [](double v) { return std::isfinite(v); }) ||
         !(r.errorBound <= ShownAccuracy))
         return r;
-
-    for (int k = 1; k <= m; ++k) {
-        r.s[k] = std::ldexp(y[k - 1], r.exponent[0] - r.exponent[k]);
-        if (!std::isfinite(r.s[k])) {
-            r.outcome = Outcome::Overflow;
-            return r;
-        }
-    }
-    r.outcome = Outcome::Solved;
+    ScaleBackSolution(y, r, m);
     return r;
 }
 

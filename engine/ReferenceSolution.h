@@ -1,9 +1,10 @@
 #pragma once
 // A second, stable solution of the linear least-squares problem the fit builds:
 // Householder QR with column pivoting on the columns scaled to unit norm by powers of
-// two, with an estimate of how many digits it holds. It decides which fits can be
-// shown at all and replaces the normal equations' solution where that one is not
-// accurate.
+// two, with an estimate of how many digits it holds. Its rank test decides which fits
+// can be shown at all; its solution replaces the normal equations' where that one is
+// not accurate, and where it cannot vouch for its own digits the solver asks a
+// solution in higher precision (HighPrecisionSolution.h).
 
 #include <array>
 #include <cstdint>
@@ -24,8 +25,9 @@ inline constexpr double ShownAccuracy = 1e-6;
 struct ReferenceSolution {
     enum class Outcome : std::uint8_t {
         Solved,     // s holds the solution, accurate to ShownAccuracy
-        Dependent,  // rank below m at working precision, or six digits not to be had
-        Overflow,   // the solution leaves the range of a double
+        Dependent,  // rank below m at working precision
+        Overflow,   // a coefficient leaves the range of a double
+        Unvouched,  // independent columns, but double precision cannot vouch for s
     };
     Outcome outcome = Outcome::Dependent;
     std::array<double, MaxUnknowns + 1> s{};  // 1..m
@@ -37,6 +39,16 @@ struct ReferenceSolution {
 };
 
 ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m);
+
+// The exponents and norm fractions of the response and of the basis columns 1..m of
+// rows 1..n, outcome Solved; Dependent where a basis column is all zeros.
+ReferenceSolution ScaledProblemExponents(const ProblemColumns& a, int n, int m);
+
+// Turns y, the solution of the scaled problem (unknown k at k - 1), into r.s by the
+// exponents of r: outcome Solved, or Overflow where a coefficient is infinite, or is
+// too small for a double to hold its six digits although it weighs in the solution (at
+// least ShownAccuracy of the largest weighted coefficient): it is never shown as 0.
+void ScaleBackSolution(const std::array<double, MaxUnknowns>& y, ReferenceSolution& r, int m);
 
 // max_k |c_k - r_k| |a_k| / max_k |r_k| |a_k| for a solution c against the reference
 // r, |a_k| the norm of column k; 0 where both are the same vector.

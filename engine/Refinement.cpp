@@ -10,6 +10,7 @@
 
 #include "EngineCodes.h"
 #include "Evaluate.h"
+#include "Fit.h"
 #include "FormulaGradient.h"
 #include "FormulaKinds.h"
 #include "ReferenceSolution.h"
@@ -32,7 +33,11 @@ bool RefinedAsLogarithm(std::uint8_t kind) { return kind == KindPowerA; }
 void TakeParameters(const gsl_vector* p) {
     auto& s = Shared;
     const double first = gsl_vector_get(p, 0);
-    s.CoefA = RefinedAsLogarithm(s.FormulaKind) ? std::exp(first) : first;
+    std::uint8_t failure = FailNone;
+    if (RefinedAsLogarithm(s.FormulaKind))
+        TakePowerBase(first, failure);
+    else
+        s.CoefA = first;
     s.CoefB = gsl_vector_get(p, 1);
     if (p->size > 2) s.CoefC = gsl_vector_get(p, 2);
 }
@@ -115,13 +120,13 @@ bool IsRefinableKind(std::uint8_t kind) {
 std::uint8_t RefineOnY() {
     auto& s = Shared;
     KeepGslFromAborting();
-    const double startA = s.CoefA, startB = s.CoefB, startC = s.CoefC;
+    const double startA = s.CoefA, startB = s.CoefB, startC = s.CoefC, startLogA = s.CoefLogA;
     const std::size_t n = s.PointCount;
     const std::size_t m = s.FormulaKind >= FirstThreeCoefficientKind ? 3 : 2;
     s.RefinementIterations = 0;
 
-    std::array<double, 3> start = {RefinedAsLogarithm(s.FormulaKind) ? std::log(startA) : startA,
-                                   startB, startC};
+    std::array<double, 3> start = {RefinedAsLogarithm(s.FormulaKind) ? startLogA : startA, startB,
+                                   startC};
     gsl_vector_view startView = gsl_vector_view_array(start.data(), m);
     gsl_multifit_nlinear_fdf problem{};
     problem.f = Residuals;
@@ -156,6 +161,7 @@ std::uint8_t RefineOnY() {
     s.ComputationFailed = FailNone;
     if (status != GSL_SUCCESS) {
         s.CoefA = startA;
+        s.CoefLogA = startLogA;
         s.CoefB = startB;
         s.CoefC = startC;
     }

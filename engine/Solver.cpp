@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "EngineCodes.h"
+#include "HighPrecisionSolution.h"
 #include "ReferenceSolution.h"
 #include "SharedState.h"
 
@@ -103,11 +104,13 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
         copy[i][0] = s.FitMatrix[i][0];
     }
 
-    // The stable solution decides what can be shown: columns dependent at working
-    // precision (all X equal, fewer distinct X than unknowns, a transformed column
-    // that is constant or a multiple of another), or so near it that no six digits
-    // are to be had, leave no single solution.
-    const ReferenceSolution reference = SolveByPivotedQr(copy, n, m);
+    // Only columns dependent at working precision (all X equal, fewer distinct X than
+    // unknowns, a transformed column that is constant or a multiple of another) leave
+    // no single solution. Where the stable solution in doubles cannot vouch for six
+    // digits, the one in quadruple precision stands in; it costs nothing elsewhere.
+    ReferenceSolution reference = SolveByPivotedQr(copy, n, m);
+    if (reference.outcome == ReferenceSolution::Outcome::Unvouched)
+        reference = SolveInQuadPrecision(copy, n, m);
     if (reference.outcome == ReferenceSolution::Outcome::Dependent) {
         s.ComputationFailed = FailDivision;
         return;

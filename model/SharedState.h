@@ -42,6 +42,8 @@ struct SharedState {
     // Fit results. FitMatrix(row, column): rows 0..50, columns 0..20.
     std::array<std::array<double, MaxUnknowns + 1>, MaxPoints + 1> FitMatrix{};
     double CoefA = 0, CoefB = 0, CoefC = 0;
+    // Y=B*(A^X): the ln A that the evaluation multiplies X by (see TakePowerBase).
+    double CoefLogA = 0;
     double EvalArg = 0, EvalResult = 0;
     std::array<double, MaxPoints + 1> Deviation{};
     double MeanDeviation = 0;
