@@ -33,6 +33,7 @@ public:
     std::string OpenFileName(const std::string&) override { return {}; }
     std::string SaveFileName(const std::string&, const std::string&) override { return {}; }
     int ChooseFromMenu(const std::vector<std::string>&, int, int) override { return -1; }
+    std::optional<ColumnPair> ChooseColumns(const std::vector<std::string>&) override { return {}; }
 };
 
 void UseFortyPoints() {

@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -22,22 +24,26 @@
 #include "PointTable.h"
 #include "SharedState.h"
 #include "Uncertainty.h"
+#include "WholeFile.h"
 
 namespace {
-constexpr int BadInput = 2, RefusedFit = 3;
+constexpr int OutputFailed = 1, BadInput = 2, RefusedFit = 3;
 
 const char* const Usage =
     "Использование:\n"
     "  approximation [ФАЙЛ]                  окно программы (с точками из файла)\n"
-    "  approximation --compare ФАЙЛ [--on-y]  все зависимости, лучшая первой (AICc)\n"
-    "  approximation --fit ФОРМУЛА ФАЙЛ [--on-y]\n"
+    "  approximation --compare ФАЙЛ [--on-y] [--columns X,Y]\n"
+    "                                         все зависимости, лучшая первой (AICc)\n"
+    "  approximation --fit ФОРМУЛА ФАЙЛ [--on-y] [--columns X,Y]\n"
     "                                         одна зависимость: коэффициенты с\n"
     "                                         ошибками, 95%-интервалы и таблица\n"
     "  approximation --help | --version\n"
     "ФОРМУЛА: номер в списке 1..13 (полином со степенью: 1:3), или её текст, как\n"
     "Y=A*Exp(B*X). ФАЙЛ \"-\" читается со стандартного ввода. --on-y: МНК по самому\n"
     "Y вместо линеаризованного МНК (для зависимостей 3, 4, 6, 7, 10, 12).\n"
-    "Код выхода: 0 сделано, 2 неверный ввод, 3 расчёт невозможен.\n";
+    "--columns X,Y: столбцы X и Y таблицы, номера с 1 или заголовки.\n"
+    "Код выхода: 0 сделано, 1 вывод не записан, 2 неверный ввод, 3 расчёт\n"
+    "невозможен.\n";
 
 int Refuse(const std::string& message) {
     std::fprintf(stderr, "approximation: %s\n", message.c_str());
@@ -50,21 +56,27 @@ std::string Number(double value) { return std::isfinite(value) ? RoundTripText(v
 
 std::string Number(const std::optional<double>& value) { return value ? Number(*value) : ""; }
 
-// The points of FILE (or of standard input) made the point set; false with the
-// message given when there is no valid table.
-bool TakePoints(const std::string& file) {
+// The points of FILE (or of standard input) made the point set, from these columns
+// (none: as the table shows them); false with the message given when there is no
+// valid table.
+bool TakePoints(const std::string& file, const std::optional<ColumnRequest>& columns) {
     PointTable table;
     if (file == "-") {
         const FileText read = ReadStreamText(STDIN_FILENO);
-        table = read.outcome ? ReadPointTable(read.text) : PointTable{{}, read.outcome.error};
+        table = read.outcome ? ReadPointTable(read.text, ReadingOf("нет точек", columns))
+                             : PointTable{{}, read.outcome.error, {}};
     } else {
-        table = PointTableOfFile(file);
+        table = PointTableOfFile(file, columns);
     }
     if (!table.error.empty()) {
+        std::string columnsFound;
+        for (const std::string& column : table.columns)
+            columnsFound += (columnsFound.empty() ? ": " : ", ") + column;
         Refuse(
             "точки не взяты из " +
             (file == "-" ? std::string("стандартного ввода") : "файла «" + FileNameOf(file) + "»") +
-            ": " + table.error);
+            ": " + table.error + columnsFound +
+            (table.columns.empty() ? "" : "; укажите их: --columns X,Y"));
         return false;
     }
     ReplacePointsWith(table);
@@ -166,6 +178,85 @@ int Fit(const std::string& formula) {
                     Number(s.Deviation[i]).c_str());
     return 0;
 }
+
+// What follows the command: its operands, and the options that may stand anywhere
+// after it, each at most once.
+struct Arguments {
+    std::vector<std::string> operands;
+    std::optional<ColumnRequest> columns;
+    std::string fault;  // one line naming a wrong or repeated option
+};
+
+Arguments ReadArguments(const std::vector<std::string>& args) {
+    Arguments read;
+    bool onY = false;
+    for (std::size_t i = 1; i < args.size() && read.fault.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--on-y") {
+            if (onY) read.fault = "параметр «--on-y» повторён";
+            onY = true;
+            Shared.FitMode = FitOnY;
+        } else if (arg == "--columns") {
+            const std::size_t comma =
+                i + 1 < args.size() ? args[i + 1].find(',') : std::string::npos;
+            if (read.columns)
+                read.fault = "параметр «--columns» повторён";
+            else if (comma == std::string::npos)
+                read.fault = "после «--columns» нужны столбцы X,Y (номера или заголовки)";
+            else
+                read.columns =
+                    ColumnRequest{args[i + 1].substr(0, comma), args[i + 1].substr(comma + 1)};
+            ++i;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            read.fault = "неизвестный параметр «" + arg + "»";
+        } else {
+            read.operands.push_back(arg);
+        }
+    }
+    return read;
+}
+
+int Run(const std::vector<std::string>& args) {
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h") {
+        if (args.size() > 1) return Refuse("после «" + command + "» ничего не нужно; см. --help");
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        if (args.size() > 1) return Refuse("после «--version» ничего не нужно; см. --help");
+        std::printf("approximation %s\n", APPROX_VERSION);
+        return 0;
+    }
+    if (command != "--compare" && command != "--fit")
+        return Refuse("неизвестный параметр «" + command + "»; см. --help");
+    FillFormulaTexts();
+    const Arguments read = ReadArguments(args);
+    if (!read.fault.empty()) return Refuse(read.fault + "; см. --help");
+    const std::size_t wanted = command == "--fit" ? 2 : 1;
+    if (read.operands.size() != wanted)
+        return Refuse(command == "--fit" ? "после «--fit» нужны ФОРМУЛА и ФАЙЛ; см. --help"
+                                         : "после «--compare» нужен ФАЙЛ; см. --help");
+    if (!TakePoints(read.operands.back(), read.columns)) return BadInput;
+    return command == "--fit" ? Fit(read.operands[0]) : Compare();
+}
+
+// Standard output and standard error written whole: a failure to write either (a
+// full device, a closed descriptor) is said where it can be and ends with
+// OutputFailed; a closed pipe ends the program quietly, as it ends Unix tools.
+int Finished(int status) {
+    const bool outputFailed = std::fflush(stdout) != 0 || std::ferror(stdout);
+    const int outputError = errno;
+    if (outputFailed && outputError == EPIPE) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
+    if (outputFailed)
+        std::fprintf(stderr, "approximation: стандартный вывод не записан: %s\n",
+                     WriteFailureReason(outputError).c_str());
+    const bool messagesFailed = std::fflush(stderr) != 0 || std::ferror(stderr);
+    return outputFailed || messagesFailed ? OutputFailed : status;
+}
 }  // namespace
 
 std::optional<int> RunCommandLine(int argc, char* argv[]) {
@@ -173,31 +264,5 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::string& command = args[0];
     if (command.size() < 2 || command[0] != '-' || command == "-") return std::nullopt;
-    if (command == "--help" || command == "-h") {
-        std::fputs(Usage, stdout);
-        return 0;
-    }
-    if (command == "--version") {
-        std::printf("approximation %s\n", APPROX_VERSION);
-        return 0;
-    }
-    FillFormulaTexts();
-    // --on-y may stand anywhere after the command.
-    std::vector<std::string> operands;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--on-y")
-            Shared.FitMode = FitOnY;
-        else
-            operands.push_back(args[i]);
-    }
-    if (command == "--compare" && operands.size() == 1) {
-        if (!TakePoints(operands[0])) return BadInput;
-        return Compare();
-    }
-    if (command == "--fit" && operands.size() == 2) {
-        if (!TakePoints(operands[1])) return BadInput;
-        return Fit(operands[0]);
-    }
-    std::fputs(Usage, stderr);
-    return BadInput;
+    return Finished(Run(args));
 }

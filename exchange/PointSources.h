@@ -10,10 +10,20 @@
 #include "Outcome.h"
 #include "PointTable.h"
 
+// The user's regional marks ("," and "." as decimal mark and group separator), which
+// decide what a table's own cells leave open; set once at start.
+void UseRegionalMarks(RegionalMarks marks);
+
+// How a table is read here: with the user's regional marks, these columns (none:
+// decided from the table) and this error where there are no points.
+TableReading ReadingOf(std::string_view noPoints, std::optional<ColumnRequest> columns = {});
+
 // The table of a file, read and decoded; its error says why when there is none.
-PointTable PointTableOfFile(const std::string& path);
+PointTable PointTableOfFile(const std::string& path, std::optional<ColumnRequest> columns = {});
 
 // The points of a file; none when it holds no valid table (the user was told why).
+// Where more than two columns hold numbers and no header names X and Y, the user is
+// asked which columns they are; none on Cancel.
 std::optional<PointTable> PointsOfFile(const std::string& path);
 // The points on the clipboard; none as above.
 std::optional<PointTable> PointsOfClipboard();
@@ -24,5 +34,6 @@ std::optional<PointTable> PointsOfChosenFile();
 // separator.
 Outcome SavePointFile(const std::string& path);
 
-// A file's name as the messages give it: without its folders.
+// A file's name as the messages give it: without its folders, bytes that are not
+// UTF-8 written as \xNN.
 std::string FileNameOf(const std::string& path);

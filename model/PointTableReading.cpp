@@ -1,6 +1,8 @@
 #include <csv.h>
 
 #include <algorithm>
+#include <iterator>
+#include <tuple>
 
 #include "NumberText.h"
 #include "PointSet.h"
@@ -57,9 +59,18 @@ std::size_t BlankAt(std::string_view text) {
     return 0;
 }
 
-std::size_t GroupSeparatorAt(std::string_view text) {
+// A group separator at the start of text under these roles: a blank or an apostrophe
+// always, "," or "." where that is its role; its length in bytes, or 0.
+std::size_t GroupSeparatorAt(std::string_view text, MarkRoles roles) {
     if (text.starts_with('\'')) return 1;
+    if (text.starts_with(',')) return roles.comma == MarkRole::Group ? 1 : 0;
+    if (text.starts_with('.')) return roles.point == MarkRole::Group ? 1 : 0;
     return text.starts_with('\t') ? 0 : BlankAt(text);
+}
+
+bool IsDecimalMark(char c, MarkRoles roles) {
+    return (c == ',' && roles.comma == MarkRole::Decimal) ||
+           (c == '.' && roles.point == MarkRole::Decimal);
 }
 
 std::size_t DigitsAt(std::string_view text) {
@@ -67,9 +78,8 @@ std::size_t DigitsAt(std::string_view text) {
     while (n < text.size() && text[n] >= '0' && text[n] <= '9') ++n;
     return n;
 }
-}  // namespace
 
-std::optional<std::string> CellNumber(std::string_view cell) {
+std::string_view WithoutBlanks(std::string_view cell) {
     while (std::size_t n = BlankAt(cell)) cell.remove_prefix(n);
     while (!cell.empty()) {
         std::size_t n = 0;
@@ -78,6 +88,12 @@ std::optional<std::string> CellNumber(std::string_view cell) {
         if (n == 0) break;
         cell.remove_suffix(n);
     }
+    return cell;
+}
+}  // namespace
+
+std::optional<std::string> CellNumber(std::string_view cell, MarkRoles roles) {
+    cell = WithoutBlanks(cell);
     std::string number;
     if (cell.starts_with('+') || cell.starts_with('-')) {
         number += cell.front();
@@ -88,13 +104,13 @@ std::optional<std::string> CellNumber(std::string_view cell) {
     std::size_t allDigits = digits;
     number += cell.substr(0, digits);
     cell.remove_prefix(digits);
-    for (std::size_t n; digits >= 1 && digits <= 3 && (n = GroupSeparatorAt(cell)) > 0;) {
+    for (std::size_t n; digits >= 1 && digits <= 3 && (n = GroupSeparatorAt(cell, roles)) > 0;) {
         if (DigitsAt(cell.substr(n)) != 3) return std::nullopt;
         number += cell.substr(n, 3);
         cell.remove_prefix(n + 3);
         allDigits += 3;
     }
-    if (cell.starts_with('.') || cell.starts_with(',')) {
+    if (!cell.empty() && IsDecimalMark(cell.front(), roles)) {
         number += cell.front();
         cell.remove_prefix(1);
         digits = DigitsAt(cell);
@@ -118,10 +134,73 @@ namespace {
 std::string InLine(std::size_t line, const std::string& what) {
     return "в строке " + std::to_string(line) + " " + what;
 }
-}  // namespace
 
-PointTable ReadPointTable(std::string_view text, std::string_view noPoints) {
-    PointTable table;
+// A number under some roles of "," and ".": what a header or a column of numbers is
+// told by before the roles are known.
+bool LooksLikeNumber(std::string_view cell) {
+    constexpr MarkRoles tried[] = {{MarkRole::Decimal, MarkRole::Decimal},
+                                   {MarkRole::Group, MarkRole::Decimal},
+                                   {MarkRole::Decimal, MarkRole::Group}};
+    return std::any_of(std::begin(tried), std::end(tried),
+                       [cell](MarkRoles roles) { return CellNumber(cell, roles).has_value(); });
+}
+
+// What one number cell says of the roles of "," and ".": both marks in it (the last
+// is the decimal one), one mark twice (groups), or one mark once, which is a group
+// separator only as in "1,234" (one to three digits, not a lone 0, then exactly three)
+// and there says nothing.
+struct MarkEvidence {
+    std::optional<MarkRole> comma, point;
+};
+
+MarkEvidence EvidenceOf(std::string_view cell) {
+    cell = WithoutBlanks(cell);
+    MarkEvidence evidence;
+    const std::size_t commas = std::count(cell.begin(), cell.end(), ',');
+    const std::size_t points = std::count(cell.begin(), cell.end(), '.');
+    if (commas > 0 && points > 0) {
+        const bool commaLast = cell.rfind(',') > cell.rfind('.');
+        evidence.comma = commaLast ? MarkRole::Decimal : MarkRole::Group;
+        evidence.point = commaLast ? MarkRole::Group : MarkRole::Decimal;
+        return evidence;
+    }
+    if (commas + points == 0) return evidence;
+    std::optional<MarkRole>& role = commas > 0 ? evidence.comma : evidence.point;
+    if (commas + points > 1) {
+        role = MarkRole::Group;
+        return evidence;
+    }
+    const std::size_t mark = cell.find_first_of(",.");
+    std::string_view before = cell.substr(0, mark), after = cell.substr(mark + 1);
+    if (before.starts_with('+') || before.starts_with('-')) before.remove_prefix(1);
+    const bool groupLike = DigitsAt(before) == before.size() && before.size() >= 1 &&
+                           before.size() <= 3 && before != "0" && after.size() == 3 &&
+                           DigitsAt(after) == 3;
+    if (!groupLike) role = MarkRole::Decimal;
+    return evidence;
+}
+
+const char* MarkName(char mark) { return mark == ',' ? "запятая" : "точка"; }
+const char* RoleName(MarkRole role) {
+    return role == MarkRole::Decimal ? "десятичный знак" : "разделитель разрядов";
+}
+
+// One line of the table: its number in the text and its cells.
+struct TableLine {
+    std::size_t number = 0;
+    std::vector<std::string> cells;
+};
+
+struct SplitTable {
+    std::vector<std::string> header;  // empty when the first line holds a number
+    std::vector<TableLine> lines;
+    std::string error;
+};
+
+// The lines of the text split into cells: the byte-order mark, "sep=", blank lines and
+// comments taken away, the header set apart.
+SplitTable SplitText(std::string_view text) {
+    SplitTable table;
     unsigned char separator = 0;  // as the lines show it, unless a first line names it
     if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
         text.remove_prefix(ByteOrderMark.size());
@@ -148,22 +227,210 @@ PointTable ReadPointTable(std::string_view text, std::string_view noPoints) {
             continue;
         }
         std::vector<std::string> cells = separator ? SplitCells(line, separator) : SplitLine(line);
-        cells.resize(std::max<std::size_t>(cells.size(), 2));
-        const std::optional<std::string> numbers[2] = {CellNumber(cells[0]), CellNumber(cells[1])};
-        const bool header = first && (!numbers[0] || !numbers[1]);
+        // A first line none of whose cells is a number names the columns.
+        if (first && std::none_of(cells.begin(), cells.end(), LooksLikeNumber))
+            table.header = std::move(cells);
+        else
+            table.lines.push_back({lineNumber, std::move(cells)});
         first = false;
-        if (header) continue;
+    }
+    return table;
+}
+
+// A header's cell as a name: blanks trimmed, Latin and Cyrillic capitals made small
+// (in UTF-8 А..П are D0 90..9F, Р..Я D0 A0..AF, Ё D0 81; а..п D0 B0..BF, р..я D1
+// 80..8F, ё D1 91).
+std::string NameOf(std::string_view cell) {
+    std::string name = TrimBlanks(cell);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        auto c = static_cast<unsigned char>(name[i]);
+        if (c >= 'A' && c <= 'Z') name[i] = static_cast<char>(c - 'A' + 'a');
+        if (c != 0xD0 || i + 1 == name.size()) continue;
+        auto& next = reinterpret_cast<unsigned char&>(name[i + 1]);
+        if (next >= 0x90 && next <= 0x9F) {
+            next = static_cast<unsigned char>(next + 0x20);
+        } else if (next >= 0xA0 && next <= 0xAF) {
+            name[i] = static_cast<char>(0xD1);
+            next = static_cast<unsigned char>(next - 0x20);
+        } else if (next == 0x81) {
+            name[i] = static_cast<char>(0xD1);
+            next = 0x91;
+        }
+        ++i;
+    }
+    return name;
+}
+
+// The place of the column the header names so (Latin X, Y or Cyrillic Х, У).
+std::optional<std::size_t> NamedColumn(const SplitTable& table, std::string_view latin,
+                                       std::string_view cyrillic) {
+    for (std::size_t c = 0; c < table.header.size(); ++c) {
+        const std::string name = NameOf(table.header[c]);
+        if (name == latin || name == cyrillic) return c;
+    }
+    return std::nullopt;
+}
+
+// A column as the user refers to it: its number from 1 or its header's text.
+std::optional<std::size_t> RequestedColumn(const SplitTable& table, std::size_t width,
+                                           const std::string& request) {
+    const std::string wanted = TrimBlanks(request);
+    if (!wanted.empty() && DigitsAt(wanted) == wanted.size()) {
+        const std::size_t number = wanted.size() > 3 ? 0 : std::stoul(wanted);
+        if (number >= 1 && number <= width) return number - 1;
+        return std::nullopt;
+    }
+    for (std::size_t c = 0; c < table.header.size(); ++c)
+        if (NameOf(table.header[c]) == NameOf(wanted)) return c;
+    return std::nullopt;
+}
+
+// The columns' labels for a choice: "1 «N»" by the header, or "1 «1; 2; 3…»" by the
+// first values.
+std::string ColumnLabel(const SplitTable& table, std::size_t c) {
+    std::string label = c < table.header.size() ? TrimBlanks(table.header[c]) : "";
+    if (label.empty()) {
+        int shown = 0;
+        for (const TableLine& line : table.lines) {
+            if (c >= line.cells.size()) continue;
+            if (shown == 3) {
+                label += "…";
+                break;
+            }
+            label += (shown++ ? "; " : "") + TrimBlanks(line.cells[c]);
+        }
+    }
+    return std::to_string(c + 1) + " «" + label + "»";
+}
+
+struct Columns {
+    std::size_t x = 0, y = 1;
+    std::string error;
+    std::vector<std::string> choice;  // the columns to choose from, with the error
+};
+
+// Which columns hold X and Y: the ones asked for, the ones the header names, the two
+// that hold numbers; never a guess among more.
+Columns DecideColumns(const SplitTable& table, const std::optional<ColumnRequest>& request) {
+    Columns columns;
+    std::size_t width = table.header.size();
+    for (const TableLine& line : table.lines) width = std::max(width, line.cells.size());
+    if (request) {
+        const auto x = RequestedColumn(table, width, request->x);
+        const auto y = RequestedColumn(table, width, request->y);
+        if (!x || !y) {
+            columns.error = "нет столбца «" + (x ? request->y : request->x) + "»";
+        } else if (*x == *y) {
+            columns.error = "X и Y — один столбец";
+        } else {
+            columns.x = *x;
+            columns.y = *y;
+        }
+        return columns;
+    }
+    const auto namedX = NamedColumn(table, "x", "\xD1\x85"),
+               namedY = NamedColumn(table, "y", "\xD1\x83");
+    if (namedX && namedY) {
+        columns.x = *namedX;
+        columns.y = *namedY;
+        return columns;
+    }
+    std::vector<std::size_t> numbered;
+    for (std::size_t c = 0; c < width; ++c)
+        if (std::any_of(table.lines.begin(), table.lines.end(), [c](const TableLine& line) {
+                return c < line.cells.size() && LooksLikeNumber(line.cells[c]);
+            }))
+            numbered.push_back(c);
+    if (numbered.size() == 2) {
+        columns.x = numbered[0];
+        columns.y = numbered[1];
+    } else if (numbered.size() > 2) {
+        columns.error = "столбцов с числами больше двух";
+        for (std::size_t c = 0; c < width; ++c) columns.choice.push_back(ColumnLabel(table, c));
+    }
+    return columns;
+}
+
+// The roles of "," and "." for the whole table: from its own cells first, then from
+// the user's regional convention (under which "1,234" is a thousand, or one and a
+// bit); an error naming the first cell that disagrees with an earlier one.
+struct Marks {
+    MarkRoles roles;
+    std::string error;
+};
+
+Marks DecideMarks(const SplitTable& table, const Columns& columns, RegionalMarks regional) {
+    struct Seen {
+        std::optional<MarkRole> role;
+        std::size_t line = 0;
+    } comma, point;
+    Marks marks;
+    for (const TableLine& line : table.lines)
+        for (const std::size_t c : {columns.x, columns.y}) {
+            if (c >= line.cells.size() || !LooksLikeNumber(line.cells[c])) continue;
+            const MarkEvidence evidence = EvidenceOf(line.cells[c]);
+            for (auto [said, seen, mark] : {std::tuple{evidence.comma, &comma, ','},
+                                            std::tuple{evidence.point, &point, '.'}}) {
+                if (!said) continue;
+                if (seen->role && *seen->role != *said) {
+                    marks.error =
+                        InLine(line.number, "в ячейке " + std::string(c == columns.x ? "X" : "Y") +
+                                                " «" + line.cells[c] + "» " + MarkName(mark) +
+                                                " — " + RoleName(*said) + ", а в строке " +
+                                                std::to_string(seen->line) + " — " +
+                                                RoleName(*seen->role));
+                    return marks;
+                }
+                if (!seen->role) *seen = {said, line.number};
+            }
+        }
+    const auto resolve = [&regional](const Seen& own, char mark) {
+        if (own.role) return *own.role;
+        return regional.group == mark && regional.decimal != mark ? MarkRole::Group
+                                                                  : MarkRole::Decimal;
+    };
+    marks.roles = {resolve(comma, ','), resolve(point, '.')};
+    return marks;
+}
+}  // namespace
+
+PointTable ReadPointTable(std::string_view text, const TableReading& how) {
+    PointTable table;
+    const SplitTable split = SplitText(text);
+    if (!split.error.empty()) {
+        table.error = split.error;
+        return table;
+    }
+    const Columns columns = DecideColumns(split, how.columns);
+    if (!columns.error.empty()) {
+        table.error = columns.error;
+        table.columns = columns.choice;
+        return table;
+    }
+    const Marks marks = DecideMarks(split, columns, how.regional);
+    if (!marks.error.empty()) {
+        table.error = marks.error;
+        return table;
+    }
+    for (const TableLine& line : split.lines) {
+        std::string cells[2];
+        std::optional<std::string> numbers[2];
+        for (int k = 0; k < 2; ++k) {
+            const std::size_t c = k == 0 ? columns.x : columns.y;
+            if (c < line.cells.size()) cells[k] = line.cells[c];
+            numbers[k] = CellNumber(cells[k], marks.roles);
+        }
         for (int k = 0; k < 2; ++k) {
             const std::string name = k == 0 ? "X" : "Y";
             if (!numbers[k]) {
                 const bool blank = cells[k].find_first_not_of(" \t") == std::string::npos;
-                table.error = InLine(lineNumber,
+                table.error = InLine(line.number,
                                      blank ? "нет числа " + name
                                            : "в ячейке " + name + " не число: «" + cells[k] + "»");
                 return table;
             }
             if (TypedValueBeyondRange(*numbers[k])) {
-                table.error = InLine(lineNumber, "число " + name + " вне допустимого диапазона");
+                table.error = InLine(line.number, "число " + name + " вне допустимого диапазона");
                 return table;
             }
         }
@@ -174,7 +441,7 @@ PointTable ReadPointTable(std::string_view text, std::string_view noPoints) {
         table.pairs.push_back({*numbers[0], *numbers[1]});
     }
     if (table.pairs.empty())
-        table.error = noPoints;
+        table.error = how.noPoints;
     else if (table.pairs.size() < MinEnteredPoints)
         table.error = "пар точек меньше " + std::to_string(MinEnteredPoints) + " (" +
                       std::to_string(table.pairs.size()) + ")";

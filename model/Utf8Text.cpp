@@ -29,18 +29,42 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+namespace {
+// The length of the well-formed UTF-8 sequence at text[i], or 0 where there is none.
+std::size_t SequenceAt(std::string_view text, std::size_t i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const std::size_t length = c < 0x80           ? 1
+                               : (c >> 5) == 0x6  ? 2
+                               : (c >> 4) == 0xE  ? 3
+                               : (c >> 3) == 0x1E ? 4
+                                                  : 0;
+    if (length == 0 || i + length > text.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+    return length;
+}
+}  // namespace
+
 bool ValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80           ? 1
-                                   : (c >> 5) == 0x6  ? 2
-                                   : (c >> 4) == 0xE  ? 3
-                                   : (c >> 3) == 0x1E ? 4
-                                                      : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        const std::size_t length = SequenceAt(text, i);
+        if (length == 0) return false;
         i += length;
     }
     return true;
+}
+
+std::string EscapedUtf8(std::string_view bytes) {
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (const std::size_t length = SequenceAt(bytes, i)) {
+            text += bytes.substr(i, length);
+            i += length;
+            continue;
+        }
+        static const char digits[] = "0123456789ABCDEF";
+        const auto c = static_cast<unsigned char>(bytes[i++]);
+        text += {'\\', 'x', digits[c >> 4], digits[c & 15]};
+    }
+    return text;
 }

@@ -17,3 +17,7 @@ std::string TrimBlanks(std::string_view text);
 
 // True when the bytes are well-formed UTF-8.
 bool ValidUtf8(std::string_view text);
+
+// The bytes as UTF-8 text: well-formed sequences as they are, every other byte
+// written as \xNN (a file name that is not UTF-8, shown in a message).
+std::string EscapedUtf8(std::string_view bytes);

@@ -239,6 +239,41 @@ TEST_F(DataExchange, SavesReplaceTheFileWholeOrLeaveItAsItWas) {
     EXPECT_EQ(SavePointFile(Path("")).error, "это папка, а не файл");
 }
 
+TEST_F(DataExchange, SavesWriteThroughLinksUnderAnyName) {
+    namespace fs = std::filesystem;
+    UsePoints({{"1", "2.5"}, {"2", "3"}, {"3", "4"}});
+    const std::string real = File("real.tsv", "X\tY\n7\t8\n");
+    fs::create_directory(Path("links"));
+    fs::create_symlink("../real.tsv", Path("links/link.tsv"));
+    ASSERT_TRUE(SavePointFile(Path("links/link.tsv")));
+    EXPECT_TRUE(fs::is_symlink(Path("links/link.tsv"))) << "the link was replaced";
+    EXPECT_EQ(PointTableOfFile(real).pairs.size(), 3u) << "the linked file was not written";
+    // A name as long as a folder takes, one longer, and one that is not UTF-8.
+    ASSERT_TRUE(SavePointFile(Path(std::string(251, 'n') + "x")));
+    const Outcome tooLong = SavePointFile(Path(std::string(300, 'n')));
+    EXPECT_EQ(tooLong.error, "слишком длинное имя файла");
+    const std::string latin1 = Path("t\xE9.tsv");
+    ASSERT_TRUE(SavePointFile(latin1));
+    EXPECT_EQ(PointTableOfFile(latin1).pairs.size(), 3u);
+    EXPECT_EQ(FileNameOf(latin1), "t\\xE9.tsv");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), {}), 4)
+        << "a temporary file left behind";
+}
+
+TEST_F(DataExchange, ATableOfThreeColumnsAsksWhichAreXAndY) {
+    const std::string path = File("n-x-y.csv", "1;0.5;2.7\n2;1.5;4.4\n3;2.5;7.6\n4;3.5;9.9\n");
+    driver.ChooseFile(path).ChooseColumns(1, 2);
+    Form1().show();
+    Key(&Form1(), QKeySequence::Open);
+    ExpectFormulaChoiceWith(4);
+    EXPECT_EQ(Shared.PointXText[1], "0.5");
+    EXPECT_EQ(Shared.PointYText[4], "9.9");
+    ASSERT_EQ(driver.SeenBoxes().size(), 2u);
+    EXPECT_EQ(driver.SeenBoxes()[1].kind, "columns");
+    EXPECT_EQ(driver.SeenBoxes()[1].prompt,
+              "1 «1; 2; 3…»\n2 «0.5; 1.5; 2.5…»\n3 «2.7; 4.4; 7.6…»\n");
+}
+
 TEST_F(DataExchange, PastedPointsReplaceAndRefit) {
     FitToResults(Line(5), KindPolynomial, "1");
     Clipboard("X\tY\n0\t1\n1\t3\n2\t5\n3\t7\n");

@@ -47,8 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ByteOrderMarkCommentsAndBlankLines",
                  "\xEF\xBB\xBF# measured 8 Dec\n\n1\t2\n   \n#\n3\t4\n\r5\t6",
                  {{"1", "2"}, {"3", "4"}, {"5", "6"}}},
-        ReadCase{
-            "FurtherColumnsIgnored", "1;2;x;9\n3;4\n5;6;7\n", {{"1", "2"}, {"3", "4"}, {"5", "6"}}},
+        ReadCase{"ATextColumnIsNoColumnOfNumbers",
+                 "Образец;X;Y\nA;1;2\nB;3;4\nC;5;6\n",
+                 {{"1", "2"}, {"3", "4"}, {"5", "6"}}},
+        ReadCase{"ColumnsTheHeaderNames",
+                 "N\tУ\tх\n1\t2\t10\n2\t4\t20\n3\t6\t30\n",
+                 {{"10", "2"}, {"20", "4"}, {"30", "6"}}},
         ReadCase{"QuotedBlanksTrimmed",
                  "\"  7\"\t8\n1\t\"2 \"\n3\t1e5\n",
                  {{"7", "8"}, {"1", "2"}, {"3", "1e5"}}},
@@ -108,8 +112,81 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"BeyondADouble", "1\t2\n1e309\t3\n3\t4\n",
                 "в строке 2 число X вне допустимого диапазона"},
         BadCase{"Binary", std::string("1\t2\n\0\x01\x02", 7), "в нём не текст"},
-        BadCase{"NotUtf8", "1\t2\n\xFF\xFE\t3\n3\t4\n", "в нём не текст"}),
+        BadCase{"NotUtf8", "1\t2\n\xFF\xFE\t3\n3\t4\n", "в нём не текст"},
+        // A first line with a number in it is data, refused like any other.
+        BadCase{"ADateOnTheFirstLine", "1;01.02.2026\n2;3,5\n3;4,1\n4;5,0\n",
+                "в строке 1 в ячейке Y не число: «01.02.2026»"},
+        BadCase{"NoYOnTheFirstLine", "1;\n2;4\n3;6\n4;8\n", "в строке 1 нет числа Y"},
+        BadCase{"AFirstGroupOfFour", "1;2\n2;1234 567\n3;4\n",
+                "в строке 2 в ячейке Y не число: «1234 567»"},
+        BadCase{"ThreeColumnsOfNumbers", "1;0.5;2.7\n2;1.5;4.4\n3;2.5;7.6\n",
+                "столбцов с числами больше двух"},
+        BadCase{"CommaInTwoRoles", "1;1,234.5\n2;2,5\n3;4\n",
+                "в строке 2 в ячейке Y «2,5» запятая — десятичный знак, а в строке 1 — "
+                "разделитель разрядов"}),
     [](const auto& info) { return info.param.name; });
+
+// The roles of "," and "." in one table: its own cells decide, else the user's
+// regional convention (English: "," separates thousands; Russian: "," is decimal).
+struct MarksCase {
+    const char* name;
+    std::string text;
+    RegionalMarks regional;
+    std::string x, y;  // of the first pair
+};
+
+void PrintTo(const MarksCase& c, std::ostream* out) { *out << c.name; }
+
+class Marks : public testing::TestWithParam<MarksCase> {};
+
+TEST_P(Marks, DecideEveryCell) {
+    const MarksCase& c = GetParam();
+    const PointTable table = ReadPointTable(c.text, {"нет точек", c.regional, std::nullopt});
+    ASSERT_EQ(table.error, "");
+    EXPECT_EQ(table.pairs[0].x, c.x);
+    EXPECT_EQ(table.pairs[0].y, c.y);
+}
+
+constexpr RegionalMarks English{'.', ','}, Russian{',', 0}, German{',', '.'};
+
+INSTANTIATE_TEST_SUITE_P(
+    Roles, Marks,
+    testing::Values(
+        MarksCase{"ThousandsUnderEnglish", "1\t1,234\n2\t2,468\n3\t3,702\n", English, "1", "1234"},
+        MarksCase{"DecimalUnderRussian", "1\t1,234\n2\t2,468\n3\t3,702\n", Russian, "1", "1,234"},
+        MarksCase{"PointBeforeCommaSettlesIt", "1\t1,234\n2\t1,234.50\n3\t7\n", Russian, "1",
+                  "1234"},
+        MarksCase{"TwoCommasSettleIt", "12,345,678\t1,234\n2\t5\n3\t7\n", Russian, "12345678",
+                  "1234"},
+        MarksCase{"CommaAfterPointSettlesIt", "1.234,5\t2.345\n2\t5\n3\t7\n", English, "1234,5",
+                  "2345"},
+        MarksCase{"PointsGroupUnderGerman", "1.234\t0,5\n2\t5\n3\t7\n", German, "1234", "0,5"},
+        MarksCase{"ALoneZeroIsNoGroup", "0,123\t1,234\n2\t5\n3\t7\n", English, "0,123", "1,234"},
+        MarksCase{"FourDigitsAreDecimals", "1,2345\t1,234\n2\t5\n3\t7\n", English, "1,2345",
+                  "1,234"},
+        MarksCase{"BlanksAndCommasGroupTogether", "1\t1 234,567\n2\t5\n3\t7\n", English, "1",
+                  "1234,567"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(PointFiles, ColumnsChosenByNumberOrByHeader) {
+    const std::string text = "N;Время;Путь\n1;0.5;2.7\n2;1.5;4.4\n3;2.5;7.6\n";
+    const PointTable unchosen = ReadPointTable(text);
+    EXPECT_EQ(unchosen.columns, (std::vector<std::string>{"1 «N»", "2 «Время»", "3 «Путь»"}));
+    for (const ColumnRequest& request :
+         {ColumnRequest{"2", "3"}, ColumnRequest{"время", "ПУТЬ"}, ColumnRequest{" 2", "Путь"}}) {
+        const PointTable table = ReadPointTable(text, {"нет точек", {}, request});
+        ASSERT_EQ(table.error, "") << request.x << "," << request.y;
+        EXPECT_EQ(table.pairs[2].x, "2.5");
+        EXPECT_EQ(table.pairs[2].y, "7.6");
+    }
+    EXPECT_EQ(ReadPointTable(text, {"нет точек", {}, ColumnRequest{"2", "4"}}).error,
+              "нет столбца «4»");
+    EXPECT_EQ(ReadPointTable(text, {"нет точек", {}, ColumnRequest{"3", "Путь"}}).error,
+              "X и Y — один столбец");
+    // Without a header, each column by its first values.
+    EXPECT_EQ(ReadPointTable("1;0.5;2.7\n2;1.5;4.4\n3;2.5;7.6\n4;3;9\n").columns[1],
+              "2 «0.5; 1.5; 2.5…»");
+}
 
 TEST(PointFiles, FortyPairsAreRead) { EXPECT_EQ(ReadPointTable(Lines(40)).pairs.size(), 40u); }
 

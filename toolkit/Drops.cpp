@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 
@@ -9,7 +10,7 @@ namespace {
 std::string LocalFile(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile()) return url.toLocalFile().toStdString();
+        if (url.isLocalFile()) return QFile::encodeName(url.toLocalFile()).toStdString();
     return {};
 }
 }  // namespace

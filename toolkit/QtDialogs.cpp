@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -123,14 +128,14 @@ QString AskFile(QFileDialog::AcceptMode mode, const std::string& title, const QS
 }  // namespace
 
 std::string QtDialogs::OpenFileName(const std::string& title) {
-    return AskFile(QFileDialog::AcceptOpen, title, TableFiles, {}).toStdString();
+    return QFile::encodeName(AskFile(QFileDialog::AcceptOpen, title, TableFiles, {})).toStdString();
 }
 
 std::string QtDialogs::SaveFileName(const std::string& title, const std::string& suggested) {
     const QString name = QString::fromStdString(suggested);
     const QString filter =
         name.endsWith(QStringLiteral(".pdf")) ? QStringLiteral("PDF (*.pdf)") : TableFiles;
-    return AskFile(QFileDialog::AcceptSave, title, filter, name).toStdString();
+    return QFile::encodeName(AskFile(QFileDialog::AcceptSave, title, filter, name)).toStdString();
 }
 
 int QtDialogs::ChooseFromMenu(const std::vector<std::string>& items, int xPixels, int yPixels) {
@@ -145,4 +150,28 @@ int QtDialogs::ChooseFromMenu(const std::vector<std::string>& items, int xPixels
     for (std::size_t k = 0; k < actions.size(); ++k)
         if (actions[k] == chosen) return static_cast<int>(k);
     return -1;
+}
+
+std::optional<ColumnPair> QtDialogs::ChooseColumns(const std::vector<std::string>& columns) {
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("ColumnDialog"));
+    dialog.setWindowTitle(QStringLiteral("Столбцы X и Y"));
+    auto* layout = new QFormLayout(&dialog);
+    layout->addRow(
+        new QLabel(QStringLiteral("В таблице больше двух столбцов с числами.\n"
+                                  "Какие из них X и Y?")));
+    QComboBox* boxes[2] = {new QComboBox, new QComboBox};
+    for (int k = 0; k < 2; ++k) {
+        boxes[k]->setObjectName(k == 0 ? QStringLiteral("ColumnX") : QStringLiteral("ColumnY"));
+        for (const std::string& column : columns) boxes[k]->addItem(QString::fromStdString(column));
+        boxes[k]->setCurrentIndex(std::min<int>(k, static_cast<int>(columns.size()) - 1));
+    }
+    layout->addRow(QStringLiteral("X:"), boxes[0]);
+    layout->addRow(QStringLiteral("Y:"), boxes[1]);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return ColumnPair{boxes[0]->currentIndex(), boxes[1]->currentIndex()};
 }

@@ -15,4 +15,5 @@ public:
     std::string OpenFileName(const std::string& title) override;
     std::string SaveFileName(const std::string& title, const std::string& suggested) override;
     int ChooseFromMenu(const std::vector<std::string>& items, int xPixels, int yPixels) override;
+    std::optional<ColumnPair> ChooseColumns(const std::vector<std::string>& columns) override;
 };

@@ -26,7 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Shared = SharedState{};
     ReplacePointsWith(table);
     const SharedState stored = Shared;
-    const PointTable again = ReadPointTable(PointTableText(","));
+    // Read back as under a region whose decimal mark is the comma it was written with.
+    const PointTable again =
+        ReadPointTable(PointTableText(","), {"нет точек", RegionalMarks{',', 0}, std::nullopt});
     Check(again.error.empty());
     Shared = SharedState{};
     ReplacePointsWith(again);

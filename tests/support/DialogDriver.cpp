@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
@@ -52,6 +53,11 @@ DialogDriver& DialogDriver::ChooseItem(int index) {
     return *this;
 }
 
+DialogDriver& DialogDriver::ChooseColumns(int x, int y) {
+    pending_.push_back({Step::Columns, {}, {}, x, y});
+    return *this;
+}
+
 DialogDriver& DialogDriver::Ok() {
     pending_.push_back({Step::Okay, {}, {}});
     return *this;
@@ -99,6 +105,23 @@ void DialogDriver::Poll() {
             QTest::keyClick(edit, Qt::Key_Return);
         } else {
             QMetaObject::invokeMethod(files, "reject", Qt::QueuedConnection);
+        }
+        return;
+    }
+    if (modal->objectName() == QStringLiteral("ColumnDialog")) {
+        std::string columns;
+        auto* x = modal->findChild<QComboBox*>(QStringLiteral("ColumnX"));
+        auto* y = modal->findChild<QComboBox*>(QStringLiteral("ColumnY"));
+        for (int i = 0; x && i < x->count(); ++i) columns += x->itemText(i).toStdString() + "\n";
+        seen_.push_back(
+            {"columns", modal->windowTitle().toStdString(), columns, modal->x(), modal->y()});
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (step.kind == Step::Columns && x && y && dialog) {
+            x->setCurrentIndex(step.item);
+            y->setCurrentIndex(step.second);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        } else if (dialog) {
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
         }
         return;
     }

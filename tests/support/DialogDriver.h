@@ -40,16 +40,29 @@ public:
     DialogDriver& ChooseFile(const std::string& path);
     // Chooses item `index` (from 0) of the next menu; -1 closes it with Escape.
     DialogDriver& ChooseItem(int index);
+    // Chooses columns x and y (from 0) in the next column dialog and presses OK.
+    DialogDriver& ChooseColumns(int x, int y);
 
     bool Done() const { return pending_.empty(); }
     const std::vector<Seen>& SeenBoxes() const { return seen_; }
 
 private:
     struct Step {
-        enum Kind { TypeText, CancelBox, Yes, No, Okay, Check, PasteText, File, Item } kind;
+        enum Kind {
+            TypeText,
+            CancelBox,
+            Yes,
+            No,
+            Okay,
+            Check,
+            PasteText,
+            File,
+            Item,
+            Columns
+        } kind;
         std::string text;
         std::function<void()> check;
-        int item = 0;
+        int item = 0, second = 0;
     };
     void Poll();
     std::deque<Step> pending_;

@@ -48,3 +48,13 @@ int ScriptedDialogs::ChooseFromMenu(const std::vector<std::string>& items, int x
     choices_.pop_front();
     return item;
 }
+
+std::optional<ColumnPair> ScriptedDialogs::ChooseColumns(const std::vector<std::string>& columns) {
+    std::string listed;
+    for (const std::string& column : columns) listed += (listed.empty() ? "" : ", ") + column;
+    asked.push_back({"columns", listed, {}, 0, 0});
+    if (columnChoices_.empty()) return std::nullopt;
+    const ColumnPair pair = columnChoices_.front();
+    columnChoices_.pop_front();
+    return pair;
+}

@@ -36,6 +36,9 @@ public:
     std::string OpenFileName(const std::string& title) override;
     std::string SaveFileName(const std::string& title, const std::string& suggested) override;
     int ChooseFromMenu(const std::vector<std::string>& items, int x, int y) override;
+    // Answered from the queue of columns; Cancel when it is empty.
+    std::optional<ColumnPair> ChooseColumns(const std::vector<std::string>& columns) override;
+    void QueueColumns(ColumnPair pair) { columnChoices_.push_back(pair); }
 
     std::vector<Asked> asked;
     int beeps = 0;
@@ -45,4 +48,5 @@ private:
     std::deque<std::string> texts_;
     std::deque<bool> answers_;
     std::deque<int> choices_;
+    std::deque<ColumnPair> columnChoices_;
 };

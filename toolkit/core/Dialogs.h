@@ -2,6 +2,7 @@
 // Every modal dialogue of the program, behind one interface: the program installs
 // the real dialogue boxes at start; a test installs its own to script the answers.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@ enum class MessageIcon { None, Question, Warning };
 struct BoxAnswer {
     std::string text;
     bool tablePasted = false;  // Ctrl+V with more than one cell on the clipboard closed it
+};
+
+// Two columns of a table, counted from 0.
+struct ColumnPair {
+    int x = 0, y = 1;
 };
 
 class Dialogs {
@@ -37,6 +43,9 @@ public:
     // A menu of these items at (x, y) pixels of the screen: the index of the chosen
     // item, -1 when none was.
     virtual int ChooseFromMenu(const std::vector<std::string>& items, int xPixels, int yPixels) = 0;
+    // Asks which of these columns of a table hold X and Y (each named by its header or
+    // its first values); none on Cancel.
+    virtual std::optional<ColumnPair> ChooseColumns(const std::vector<std::string>& columns) = 0;
 };
 
 // The dialogues in use; some must have been installed.

@@ -8,11 +8,18 @@
 #include <cstring>
 
 namespace {
+// The folder part of a path with its last slash ("" for a bare name).
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 // A temporary file beside the target: closed and removed when it goes out of scope,
 // unless it was renamed into place.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::string& target) : name_(target + ".XXXXXX") {
+    // A short hidden name, so that it fits wherever the target's name fits.
+    explicit TemporaryFile(const std::string& target) : name_(FolderOf(target) + ".approx-XXXXXX") {
         descriptor_ = mkstemp(name_.data());
         created_ = descriptor_ >= 0;
     }
@@ -44,6 +51,23 @@ private:
 };
 
 Outcome Failed(int error) { return {WriteFailureReason(error)}; }
+
+// The file a path names in the end: a symbolic link followed (a relative one from its
+// own folder) to what it points to, however many there are on the way, up to the
+// system's own limit; the path itself when it is no link.
+std::string ThroughLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+        std::string target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 4096) + 1,
+                           '\0');
+        const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+        if (length < 0 || static_cast<std::size_t>(length) >= target.size()) return path;
+        target.resize(static_cast<std::size_t>(length));
+        path = target.starts_with('/') ? target : FolderOf(path) + target;
+    }
+    return path;
+}
 }  // namespace
 
 std::string WriteFailureReason(int error) {
@@ -60,12 +84,18 @@ std::string WriteFailureReason(int error) {
         case ENOENT:
         case ENOTDIR:
             return "такой папки нет";
+        case ENAMETOOLONG:
+            return "слишком длинное имя файла";
+        case EBADF:
+            return "он закрыт";
         default:
             return std::strerror(error);
     }
 }
 
-Outcome WriteWholeFile(const std::string& path, std::string_view bytes) {
+Outcome WriteWholeFile(const std::string& named, std::string_view bytes) {
+    // A link stays a link: the file it points to is the one replaced.
+    const std::string path = ThroughLinks(named);
     struct stat old {};
     const bool existed = stat(path.c_str(), &old) == 0;
     if (existed && S_ISDIR(old.st_mode)) return Failed(EISDIR);

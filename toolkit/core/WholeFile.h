@@ -8,9 +8,10 @@
 
 #include "Outcome.h"
 
-// Replaces (or creates) the file with these bytes; on failure nothing at path has
-// changed and the reason is given ("нет места на диске", "нет прав на запись в
-// папку", "это папка, а не файл", or the system's own words).
+// Replaces (or creates) the file with these bytes; a symbolic link is written
+// through (the file it points to is replaced, the link stays); the name is taken as
+// bytes, UTF-8 or not. On failure nothing at path has changed and the reason is given ("нет места
+// на диске", "нет прав на запись в папку", "это папка, а не файл", or the system's own words).
 Outcome WriteWholeFile(const std::string& path, std::string_view bytes);
 
 // The reason of a failed write, by the system's error number, in the program's words.
