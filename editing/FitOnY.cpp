@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "EngineCodes.h"
 #include "FitModeText.h"
+#include "FormulaKinds.h"
 #include "Refinement.h"
 #include "ResultsWindow.h"
 #include "SharedState.h"

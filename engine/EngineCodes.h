@@ -46,4 +46,5 @@ enum RefinementCode : std::uint8_t {
     RefinementNoConvergence,  // no minimum within RefinementIterationLimit steps
     RefinementOutOfRange,     // a step or its curve left the range of a double
     RefinementSingular,       // J^T J singular at the start or the solution
+    RefinementPoleInside,     // the pole -B/A of the start or the minimum lies between the points
 };

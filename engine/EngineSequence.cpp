@@ -3,28 +3,33 @@
 #include "EngineCodes.h"
 #include "Evaluate.h"
 #include "Fit.h"
+#include "FormulaKinds.h"
 #include "Refinement.h"
 #include "SharedState.h"
 
 namespace {
-// In the mode on Y, the linearised fit of a refinable kind is refined and evaluated
-// again; where either fails, the linearised fit stays whole on display.
+// In the mode on Y, the linearised fit of a refinable kind is refined on a copy of the
+// problem, and the refined coefficients are taken only where they evaluate at EvalArg:
+// whatever fails, the linearised fit stays whole on display.
 void RefineWhereAsked() {
     auto& s = Shared;
     if (s.FitMode != FitOnY || !IsRefinableKind(s.FormulaKind)) return;
-    const double linearA = s.CoefA, linearB = s.CoefB, linearC = s.CoefC, linearLogA = s.CoefLogA;
-    const double linearResult = s.EvalResult;
-    s.RefinementOutcome = RefineOnY();
-    if (s.RefinementOutcome != RefinementDone) return;
-    EvaluateAtArg();
-    if (!s.ComputationFailed) return;
-    s.CoefA = linearA;
-    s.CoefLogA = linearLogA;
-    s.CoefB = linearB;
-    s.CoefC = linearC;
-    s.EvalResult = linearResult;
-    s.ComputationFailed = FailNone;
-    s.RefinementOutcome = RefinementOutOfRange;
+    const Refined refined = RefineOnY(ProblemOfTheFit());
+    s.RefinementIterations = static_cast<std::int16_t>(refined.iterations);
+    s.RefinementOutcome = refined.outcome;
+    if (refined.outcome != RefinementDone) return;
+    std::uint8_t failure = FailNone;
+    const FormulaCoefficients& k = refined.coefficients;
+    const double result = EvaluateKind(s.FormulaKind, k, s.EvalArg, failure);
+    if (failure) {
+        s.RefinementOutcome = RefinementOutOfRange;
+        return;
+    }
+    s.CoefA = k.a;
+    s.CoefB = k.b;
+    if (NamedCoefficientCount(s.FormulaKind) == 3) s.CoefC = k.c;
+    if (s.FormulaKind == KindPowerA) TakePowerBase(k.logA, failure);
+    s.EvalResult = result;
 }
 }  // namespace
 

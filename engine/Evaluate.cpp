@@ -11,14 +11,12 @@
 
 namespace {
 
-double Failed(std::uint8_t code) {
-    Shared.ComputationFailed = code;
-    return 0;
-}
-
 // B*e^t with the guards shared by the exponential kinds.
-double ScaledExp(double scale, double t) {
-    if (t > ExpUpperLimit) return Failed(FailOverflow);
+double ScaledExp(double scale, double t, std::uint8_t& failure) {
+    if (t > ExpUpperLimit) {
+        failure = FailOverflow;
+        return 0;
+    }
     if (t < ExpLowerLimit) return 0;
     return scale * std::exp(t);
 }
@@ -53,55 +51,65 @@ std::uint8_t AccumulatePolynomial(double x, double& result) {
 
 }  // namespace
 
-double EvaluateFormula(double x) {
+FormulaCoefficients CurrentCoefficients() {
     const auto& s = Shared;
-    const double a = s.CoefA, b = s.CoefB, c = s.CoefC;
+    return {s.CoefA, s.CoefB, s.CoefC, s.CoefLogA};
+}
+
+double EvaluateKind(std::uint8_t kind, const FormulaCoefficients& k, double x,
+                    std::uint8_t& failure) {
+    const auto failed = [&failure](std::uint8_t code) {
+        failure = code;
+        return 0.0;
+    };
+    const double a = k.a, b = k.b, c = k.c;
+    std::uint8_t guard = FailNone;
     double value = 0;
-    switch (s.FormulaKind) {
+    switch (kind) {
         case KindPowerX:
-            if (x <= 0) return Failed(FailLogArgument);
-            value = ScaledExp(b, a * std::log(x));
+            if (x <= 0) return failed(FailLogArgument);
+            value = ScaledExp(b, a * std::log(x), guard);
             break;
         case KindPowerA:
-            if (a <= 0) return Failed(FailLogArgument);
-            value = ScaledExp(b, x * s.CoefLogA);
+            if (a <= 0) return failed(FailLogArgument);
+            value = ScaledExp(b, x * k.logA, guard);
             break;
         case KindHyperbolic:
-            if (std::fabs(x) < TinyMagnitude) return Failed(FailDivision);
+            if (std::fabs(x) < TinyMagnitude) return failed(FailDivision);
             value = a / x + b;
             break;
         case KindReciprocalLinear: {
             double d = a * x + b;
-            if (std::fabs(d) < TinyMagnitude) return Failed(FailDivision);
+            if (std::fabs(d) < TinyMagnitude) return failed(FailDivision);
             value = 1 / d;
             break;
         }
         case KindRational: {
             double d = a * x + b;
-            if (std::fabs(d) < TinyMagnitude) return Failed(FailDivision);
+            if (std::fabs(d) < TinyMagnitude) return failed(FailDivision);
             value = x / d;
             break;
         }
         case KindLogarithmic:
-            if (x <= 0) return Failed(FailLogArgument);
+            if (x <= 0) return failed(FailLogArgument);
             value = a * std::log(x) + b;
             break;
         case KindExpShifted:
-            if (x > ExpUpperLimit) return Failed(FailOverflow);
+            if (x > ExpUpperLimit) return failed(FailOverflow);
             if (x < ExpLowerLimit) return b;
             value = a * std::exp(x) + b;
             break;
         case KindExponential:
-            value = ScaledExp(a, b * x);
+            value = ScaledExp(a, b * x, guard);
             break;
         case KindLogQuadratic: {
-            if (x <= 0) return Failed(FailLogArgument);
+            if (x <= 0) return failed(FailLogArgument);
             double l = std::log(x);
             value = a * l * l + b * l + c;
             break;
         }
         case KindExpQuadratic:
-            value = ScaledExp(a, c * x * x + b * x);
+            value = ScaledExp(a, c * x * x + b * x, guard);
             break;
         case KindSine:
             value = a * std::sin(x + b) + c;
@@ -109,9 +117,26 @@ double EvaluateFormula(double x) {
         default:
             return 0;
     }
+    if (guard) return failed(guard);
     // Beyond the explicit guards a value can still leave the range of a double.
-    if (!std::isfinite(value)) return Failed(FailOverflow);
+    if (!std::isfinite(value)) return failed(FailOverflow);
     return value;
+}
+
+bool PoleBetween(std::uint8_t kind, const FormulaCoefficients& k, double low, double high) {
+    if (!HasPole(kind) || k.a == 0) return false;
+    const double pole = -k.b / k.a;
+    return low < pole && pole < high;
+}
+
+bool PoleBetweenThePoints() {
+    const auto& s = Shared;
+    return s.PointCount > 0 &&
+           PoleBetween(s.FormulaKind, CurrentCoefficients(), s.PointX[1], s.PointX[s.PointCount]);
+}
+
+double EvaluateFormula(double x) {
+    return EvaluateKind(Shared.FormulaKind, CurrentCoefficients(), x, Shared.ComputationFailed);
 }
 
 void EvaluateAtArg() {

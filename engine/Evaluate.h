@@ -2,7 +2,30 @@
 // Values of the fitted dependence: at one X, along the curve, at every point with
 // the relative deviations, and the correlation coefficient of the source points.
 
+#include <cstdint>
 #include <optional>
+
+// The coefficients of kinds 3..13 as the evaluation takes them; logA is the rate X is
+// multiplied by in A^X (CoefLogA).
+struct FormulaCoefficients {
+    double a = 0, b = 0, c = 0, logA = 0;
+};
+
+// The shared state's CoefA, CoefB, CoefC and CoefLogA.
+FormulaCoefficients CurrentCoefficients();
+
+// Value of kind 3..13 with these coefficients at x; a failure (FailLogArgument,
+// FailOverflow or FailDivision) is set in failure, which is never cleared, and 0
+// returned. Reads nothing of the shared state.
+double EvaluateKind(std::uint8_t kind, const FormulaCoefficients& k, double x,
+                    std::uint8_t& failure);
+
+// True for Y=1/(A*X+B) and Y=X/(A*X+B) whose pole -B/A lies strictly between low and
+// high: such a curve is no fit of points from low to high.
+bool PoleBetween(std::uint8_t kind, const FormulaCoefficients& k, double low, double high);
+
+// The same for the fit in the shared state and its smallest and largest X.
+bool PoleBetweenThePoints();
 
 // Value of kinds 3..13 at x (0 for the polynomials). A failure sets ComputationFailed
 // (FailLogArgument, FailOverflow or FailDivision) and returns 0; it never clears it.

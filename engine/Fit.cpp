@@ -70,7 +70,7 @@ bool BuildTransformedRow(int i) {
     s.FitMatrix[i][0] = row[0];
     s.FitMatrix[i][1] = row[1];
     s.FitMatrix[i][2] = row[2];
-    if (s.FormulaKind >= KindLogQuadratic) s.FitMatrix[i][3] = row[3];
+    if (NamedCoefficientCount(s.FormulaKind) == 3) s.FitMatrix[i][3] = row[3];
     return true;
 }
 
@@ -124,7 +124,7 @@ bool BuildFitRows() {
     if (IsPolynomialKind(s.FormulaKind)) {
         if (!BuildPolynomialRows()) return false;
     } else {
-        const std::int16_t m = s.FormulaKind >= KindLogQuadratic ? 3 : 2;
+        const auto m = static_cast<std::int16_t>(NamedCoefficientCount(s.FormulaKind));
         s.UnknownCount = m;
         s.FitUnknownCount = static_cast<std::uint8_t>(m);
         for (int i = 1; i <= s.PointCount; ++i)

@@ -5,11 +5,11 @@
 #include "FormulaKinds.h"
 #include "SharedState.h"
 
-bool FormulaGradient(double x, std::array<double, 3>& g) {
-    const auto& s = Shared;
-    const double a = s.CoefA, b = s.CoefB, c = s.CoefC;
+bool KindGradient(std::uint8_t kind, const FormulaCoefficients& k, double x,
+                  std::array<double, 3>& g) {
+    const double a = k.a, b = k.b, c = k.c;
     g = {0, 0, 0};
-    switch (s.FormulaKind) {
+    switch (kind) {
         case KindPowerX: {  // B X^A
             if (x <= 0) return false;
             const double power = std::exp(a * std::log(x));
@@ -18,7 +18,7 @@ bool FormulaGradient(double x, std::array<double, 3>& g) {
         }
         case KindPowerA: {  // B A^X
             if (a <= 0) return false;
-            const double power = std::exp(x * s.CoefLogA);
+            const double power = std::exp(x * k.logA);
             g = {b * x * power / a, power, 0};
             break;
         }
@@ -65,4 +65,8 @@ bool FormulaGradient(double x, std::array<double, 3>& g) {
             return false;
     }
     return std::isfinite(g[0]) && std::isfinite(g[1]) && std::isfinite(g[2]);
+}
+
+bool FormulaGradient(double x, std::array<double, 3>& g) {
+    return KindGradient(Shared.FormulaKind, CurrentCoefficients(), x, g);
 }

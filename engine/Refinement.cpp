@@ -1,20 +1,17 @@
 #include "Refinement.h"
 
 #include <gsl/gsl_errno.h>
+#include <gsl/gsl_linalg.h>
 #include <gsl/gsl_multifit_nlinear.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
 #include "EngineCodes.h"
-#include "Evaluate.h"
-#include "Fit.h"
 #include "FormulaGradient.h"
 #include "FormulaKinds.h"
 #include "ReferenceSolution.h"
-#include "SharedState.h"
 
 namespace {
 // Steps below this relative size, or a gradient this small, end the refinement: the
@@ -26,59 +23,110 @@ constexpr double GradientTolerance = 1e-12;
 // residuals are the evaluation's rounding, in no direction in particular).
 constexpr double OptimalityTolerance = 1e-6;
 constexpr double ExactFitLevel = 1e-10;
+// The residual of every point at a step the refinement must not take (one that
+// carries a pole between the points, or leaves the range of a double): its sum of
+// squares exceeds any the scaled problem has, so the step is refused and a shorter
+// one tried.
+constexpr double RefusedStepResidual = 1e100;
 
 // A of Y=B*(A^X) is refined as ln A, so that no step can make it negative.
 bool RefinedAsLogarithm(std::uint8_t kind) { return kind == KindPowerA; }
 
-void TakeParameters(const gsl_vector* p) {
-    auto& s = Shared;
-    const double first = gsl_vector_get(p, 0);
-    std::uint8_t failure = FailNone;
-    if (RefinedAsLogarithm(s.FormulaKind))
-        TakePowerBase(first, failure);
-    else
-        s.CoefA = first;
-    s.CoefB = gsl_vector_get(p, 1);
-    if (p->size > 2) s.CoefC = gsl_vector_get(p, 2);
-}
+// The problem as GSL sees it: the residuals (f(X) - Y) / yScale and the unknowns
+// p_k = theta_k / scale_k, where theta are the coefficients (ln A for A^X) and every
+// scale is a power of two (exact), chosen at the start so that Y and each column of J
+// have a norm near 1. So the same data in any units give the same steps and the same
+// decisions.
+struct Scaled {
+    const RefinementProblem& problem;
+    int m = 2;
+    double low = 0, high = 0;  // the smallest and the largest X
+    int yExponent = 0;
+    std::array<int, 3> exponent{};
 
-// Residuals f(X) - Y through the same evaluation that draws the curve and fills the
-// table; a value that cannot be computed stops the refinement.
-int Residuals(const gsl_vector* p, void*, gsl_vector* f) {
-    auto& s = Shared;
-    TakeParameters(p);
-    for (int i = 1; i <= s.PointCount; ++i) {
-        s.ComputationFailed = FailNone;
-        const double value = EvaluateFormula(s.PointX[i]);
-        const double residual = value - s.PointY[i];
-        if (s.ComputationFailed || !std::isfinite(residual)) return GSL_EDOM;
-        gsl_vector_set(f, i - 1, residual);
+    FormulaCoefficients CoefficientsOf(const std::array<double, 3>& theta) const {
+        FormulaCoefficients k;
+        k.a = RefinedAsLogarithm(problem.kind) ? std::exp(theta[0]) : theta[0];
+        k.logA = theta[0];
+        k.b = theta[1];
+        k.c = m > 2 ? theta[2] : 0;
+        return k;
+    }
+    std::array<double, 3> Theta(const gsl_vector* p) const {
+        std::array<double, 3> theta{};
+        for (int k = 0; k < m; ++k) theta[k] = std::ldexp(gsl_vector_get(p, k), exponent[k]);
+        return theta;
+    }
+    // dY/d theta_k at point i, false where it cannot be computed.
+    bool Gradient(const FormulaCoefficients& k, int i, std::array<double, 3>& g) const {
+        if (!KindGradient(problem.kind, k, problem.x[i], g)) return false;
+        if (RefinedAsLogarithm(problem.kind)) g[0] = g[0] * k.a;
+        return std::isfinite(g[0]);
+    }
+};
+
+int Residuals(const gsl_vector* p, void* data, gsl_vector* f) {
+    const Scaled& s = *static_cast<const Scaled*>(data);
+    const FormulaCoefficients k = s.CoefficientsOf(s.Theta(p));
+    const bool refused = PoleBetween(s.problem.kind, k, s.low, s.high);
+    for (int i = 0; i < s.problem.n; ++i) {
+        std::uint8_t failure = FailNone;
+        const double value = refused ? 0 : EvaluateKind(s.problem.kind, k, s.problem.x[i], failure);
+        const double residual = std::ldexp(value - s.problem.y[i], -s.yExponent);
+        const bool usable = !refused && !failure && std::isfinite(residual);
+        gsl_vector_set(f, i, usable ? residual : RefusedStepResidual);
     }
     return GSL_SUCCESS;
 }
 
-int Jacobian(const gsl_vector* p, void*, gsl_matrix* jacobian) {
-    auto& s = Shared;
-    TakeParameters(p);
+int Jacobian(const gsl_vector* p, void* data, gsl_matrix* jacobian) {
+    const Scaled& s = *static_cast<const Scaled*>(data);
+    const FormulaCoefficients k = s.CoefficientsOf(s.Theta(p));
     std::array<double, 3> g{};
-    for (int i = 1; i <= s.PointCount; ++i) {
-        if (!FormulaGradient(s.PointX[i], g)) return GSL_EDOM;
-        if (RefinedAsLogarithm(s.FormulaKind)) g[0] = g[0] * s.CoefA;
-        for (std::size_t k = 0; k < jacobian->size2; ++k) gsl_matrix_set(jacobian, i - 1, k, g[k]);
+    for (int i = 0; i < s.problem.n; ++i) {
+        if (!s.Gradient(k, i, g)) return GSL_EDOM;
+        for (int c = 0; c < s.m; ++c)
+            gsl_matrix_set(jacobian, i, c, std::ldexp(g[c], s.exponent[c] - s.yExponent));
     }
     return GSL_SUCCESS;
+}
+
+// The power of two of a norm in [0.5, 1) times it; 0 for no norm at all.
+int NormExponent(double norm) {
+    int exponent = 0;
+    if (norm > 0 && std::isfinite(norm)) std::frexp(norm, &exponent);
+    return exponent;
+}
+
+// The scales of the problem at its start; false where the start cannot be evaluated.
+bool ScaleAtStart(Scaled& s, const std::array<double, 3>& theta) {
+    const RefinementProblem& problem = s.problem;
+    double y = 0;
+    for (int i = 0; i < problem.n; ++i) y = std::max(y, std::fabs(problem.y[i]));
+    s.yExponent = NormExponent(y);
+    const FormulaCoefficients k = s.CoefficientsOf(theta);
+    std::array<double, 3> norm{}, g{};
+    for (int i = 0; i < problem.n; ++i) {
+        std::uint8_t failure = FailNone;
+        EvaluateKind(problem.kind, k, problem.x[i], failure);
+        if (failure || !s.Gradient(k, i, g)) return false;
+        for (int c = 0; c < s.m; ++c) norm[c] = std::hypot(norm[c], std::ldexp(g[c], -s.yExponent));
+    }
+    for (int c = 0; c < s.m; ++c) s.exponent[c] = -NormExponent(norm[c]);
+    return true;
 }
 
 // The largest cosine between the residuals and a column of J: 0 at a minimum (the
 // residuals then stand square to every direction the coefficients can move in),
 // whatever the units of Y and of the coefficients; 0 for an exact fit.
-double OptimalityGap(gsl_multifit_nlinear_workspace* work) {
+double OptimalityGap(gsl_multifit_nlinear_workspace* work, const Scaled& s) {
     const gsl_vector* f = gsl_multifit_nlinear_residual(work);
     const gsl_matrix* j = gsl_multifit_nlinear_jac(work);
     double residualNorm = 0, responseNorm = 0;
     for (std::size_t i = 0; i < f->size; ++i) {
         residualNorm += gsl_vector_get(f, i) * gsl_vector_get(f, i);
-        responseNorm += Shared.PointY[i + 1] * Shared.PointY[i + 1];
+        const double y = std::ldexp(s.problem.y[i], -s.yExponent);
+        responseNorm += y * y;
     }
     residualNorm = std::sqrt(residualNorm);
     if (residualNorm <= ExactFitLevel * std::sqrt(responseNorm)) return 0;
@@ -93,6 +141,57 @@ double OptimalityGap(gsl_multifit_nlinear_workspace* work) {
             gap = std::max(gap, std::fabs(product) / (std::sqrt(columnNorm) * residualNorm));
     }
     return gap;
+}
+
+// Gauss-Newton steps from the minimum GSL found, each solved by QR: near a minimum the trust
+// region's test of the sum of squares can no longer tell a better point from a worse one (the sums
+// differ in their last digits), and stops some nine digits short; a step computed from J and the
+// residuals themselves does not. A step that raises the sum beyond its rounding ends the polish.
+constexpr int PolishSteps = 4;
+
+double SumOfSquares(const gsl_vector* f) {
+    double sum = 0;
+    for (std::size_t i = 0; i < f->size; ++i) sum += gsl_vector_get(f, i) * gsl_vector_get(f, i);
+    return sum;
+}
+
+void Polish(Scaled& s, gsl_vector* p) {
+    const int n = s.problem.n;
+    std::array<double, MaxEnteredPoints> fData{};
+    std::array<double, MaxEnteredPoints * 3> jData{};
+    gsl_vector_view f = gsl_vector_view_array(fData.data(), n);
+    gsl_matrix_view j = gsl_matrix_view_array(jData.data(), n, s.m);
+    std::array<double, 3> trialData{};
+    gsl_vector_view trial = gsl_vector_view_array(trialData.data(), s.m);
+    Residuals(p, &s, &f.vector);
+    double sum = SumOfSquares(&f.vector);
+    std::array<double, 3> tau{}, deltaData{};
+    std::array<double, MaxEnteredPoints> residualData{};
+    gsl_vector_view tauView = gsl_vector_view_array(tau.data(), s.m);
+    gsl_vector_view delta = gsl_vector_view_array(deltaData.data(), s.m);
+    gsl_vector_view residual = gsl_vector_view_array(residualData.data(), n);
+    for (int step = 0; step < PolishSteps; ++step) {
+        if (Jacobian(p, &s, &j.matrix) != GSL_SUCCESS) return;
+        // J delta = -f in the least-squares sense.
+        gsl_vector_scale(&f.vector, -1);
+        if (gsl_linalg_QR_decomp(&j.matrix, &tauView.vector) ||
+            gsl_linalg_QR_lssolve(&j.matrix, &tauView.vector, &f.vector, &delta.vector,
+                                  &residual.vector))
+            return;
+        double largestStep = 0, largestValue = 0;
+        for (int c = 0; c < s.m; ++c) {
+            gsl_vector_set(&trial.vector, c, gsl_vector_get(p, c) + deltaData[c]);
+            largestStep = std::max(largestStep, std::fabs(deltaData[c]));
+            largestValue = std::max(largestValue, std::fabs(gsl_vector_get(p, c)));
+        }
+        if (!std::isfinite(largestStep)) return;
+        Residuals(&trial.vector, &s, &f.vector);
+        const double trialSum = SumOfSquares(&f.vector);
+        if (!(trialSum <= sum * (1 + 64 * std::numeric_limits<double>::epsilon()))) return;
+        gsl_vector_memcpy(p, &trial.vector);
+        sum = trialSum;
+        if (largestStep <= std::numeric_limits<double>::epsilon() * largestValue) return;
+    }
 }
 
 std::uint8_t OutcomeOf(int status) {
@@ -112,58 +211,82 @@ std::uint8_t OutcomeOf(int status) {
 }
 }  // namespace
 
-bool IsRefinableKind(std::uint8_t kind) {
-    return kind == KindPowerX || kind == KindPowerA || kind == KindReciprocalLinear ||
-           kind == KindRational || kind == KindExponential || kind == KindExpQuadratic;
+RefinementProblem ProblemOfTheFit() {
+    const auto& s = Shared;
+    RefinementProblem problem;
+    problem.kind = s.FormulaKind;
+    problem.n = s.PointCount;
+    for (int i = 0; i < s.PointCount; ++i) {
+        problem.x[i] = s.PointX[i + 1];
+        problem.y[i] = s.PointY[i + 1];
+    }
+    problem.start = CurrentCoefficients();
+    return problem;
 }
 
-std::uint8_t RefineOnY() {
-    auto& s = Shared;
+Refined RefineOnY(const RefinementProblem& problem) {
     KeepGslFromAborting();
-    const double startA = s.CoefA, startB = s.CoefB, startC = s.CoefC, startLogA = s.CoefLogA;
-    const std::size_t n = s.PointCount;
-    const std::size_t m = s.FormulaKind >= FirstThreeCoefficientKind ? 3 : 2;
-    s.RefinementIterations = 0;
+    Refined refined;
+    Scaled s{problem};
+    s.m = NamedCoefficientCount(problem.kind);
+    const auto [low, high] = std::minmax_element(problem.x.begin(), problem.x.begin() + problem.n);
+    s.low = *low;
+    s.high = *high;
+    if (PoleBetween(problem.kind, problem.start, s.low, s.high)) {
+        refined.outcome = RefinementPoleInside;
+        return refined;
+    }
+    const std::array<double, 3> theta = {
+        RefinedAsLogarithm(problem.kind) ? problem.start.logA : problem.start.a, problem.start.b,
+        problem.start.c};
+    if (!ScaleAtStart(s, theta)) {
+        refined.outcome = RefinementOutOfRange;
+        return refined;
+    }
+    std::array<double, 3> start{};
+    for (int k = 0; k < s.m; ++k) start[k] = std::ldexp(theta[k], -s.exponent[k]);
 
-    std::array<double, 3> start = {RefinedAsLogarithm(s.FormulaKind) ? startLogA : startA, startB,
-                                   startC};
+    const std::size_t n = problem.n, m = s.m;
     gsl_vector_view startView = gsl_vector_view_array(start.data(), m);
-    gsl_multifit_nlinear_fdf problem{};
-    problem.f = Residuals;
-    problem.df = Jacobian;
-    problem.n = n;
-    problem.p = m;
+    gsl_multifit_nlinear_fdf fdf{};
+    fdf.f = Residuals;
+    fdf.df = Jacobian;
+    fdf.n = n;
+    fdf.p = m;
+    fdf.params = &s;
     gsl_multifit_nlinear_parameters parameters = gsl_multifit_nlinear_default_parameters();
     parameters.trs = gsl_multifit_nlinear_trs_lm;
     gsl_multifit_nlinear_workspace* work =
         gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, m);
-    if (work == nullptr) return RefinementSingular;
-
-    int status = gsl_multifit_nlinear_init(&startView.vector, &problem, work);
+    if (work == nullptr) {
+        refined.outcome = RefinementSingular;
+        return refined;
+    }
+    int status = gsl_multifit_nlinear_init(&startView.vector, &fdf, work);
     int info = 0;
     if (status == GSL_SUCCESS)
         status = gsl_multifit_nlinear_driver(RefinementIterationLimit, StepTolerance,
                                              GradientTolerance, 0, nullptr, nullptr, &info, work);
-    s.RefinementIterations = static_cast<std::int16_t>(gsl_multifit_nlinear_niter(work));
+    refined.iterations = static_cast<int>(gsl_multifit_nlinear_niter(work));
     // No step lowers the sum any more: at a minimum to working precision (an exact
     // fit, or tolerances finer than the rounding) that is convergence, elsewhere not.
     // (The driver reports a first iteration without progress as too many iterations.)
     const bool noProgress =
         status == GSL_ENOPROG || (status == GSL_EMAXITER && info == GSL_ENOPROG);
-    if (noProgress && OptimalityGap(work) <= OptimalityTolerance) status = GSL_SUCCESS;
+    if (noProgress && OptimalityGap(work, s) <= OptimalityTolerance) status = GSL_SUCCESS;
     double reciprocalCondition = 0;
     if (status == GSL_SUCCESS &&
         (gsl_multifit_nlinear_rcond(&reciprocalCondition, work) != GSL_SUCCESS ||
          !(reciprocalCondition > n * m * std::numeric_limits<double>::epsilon())))
         status = GSL_ESING;
-    if (status == GSL_SUCCESS) TakeParameters(gsl_multifit_nlinear_position(work));
-    gsl_multifit_nlinear_free(work);
-    s.ComputationFailed = FailNone;
-    if (status != GSL_SUCCESS) {
-        s.CoefA = startA;
-        s.CoefLogA = startLogA;
-        s.CoefB = startB;
-        s.CoefC = startC;
+    if (status == GSL_SUCCESS) {
+        gsl_vector_memcpy(&startView.vector, gsl_multifit_nlinear_position(work));
+        Polish(s, &startView.vector);
+        refined.coefficients = s.CoefficientsOf(s.Theta(&startView.vector));
     }
-    return OutcomeOf(status);
+    gsl_multifit_nlinear_free(work);
+    refined.outcome = OutcomeOf(status);
+    if (status == GSL_SUCCESS && PoleBetween(problem.kind, refined.coefficients, s.low, s.high))
+        refined.outcome = RefinementPoleInside;
+    return refined;
 }

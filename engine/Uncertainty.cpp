@@ -28,7 +28,7 @@ std::vector<CoefficientSpread> ShownCoefficients() {
     } else {
         shown.push_back({"A", s.CoefA});
         shown.push_back({"B", s.CoefB});
-        if (s.FormulaKind >= FirstThreeCoefficientKind) shown.push_back({"C", s.CoefC});
+        if (NamedCoefficientCount(s.FormulaKind) == 3) shown.push_back({"C", s.CoefC});
     }
     return shown;
 }

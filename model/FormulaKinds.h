@@ -33,3 +33,21 @@ inline int PolynomialPower(std::uint8_t kind, int unknown) {
 
 // The first kind with three coefficients: kinds from it on need four points.
 inline constexpr std::uint8_t FirstThreeCoefficientKind = KindLogQuadratic;
+
+// How many of A, B, C a kind 3..13 has.
+inline int NamedCoefficientCount(std::uint8_t kind) {
+    return kind >= FirstThreeCoefficientKind ? 3 : 2;
+}
+
+// The six kinds whose linearised fit transforms Y (and so weights the points
+// unevenly), which the fit on Y refines: Y=B*(X^A), Y=B*(A^X), Y=1/(A*X+B),
+// Y=X/(A*X+B), Y=A*Exp(B*X), Y=A*Exp(B*X+C*(X^2)).
+inline bool IsRefinableKind(std::uint8_t kind) {
+    return kind == KindPowerX || kind == KindPowerA || kind == KindReciprocalLinear ||
+           kind == KindRational || kind == KindExponential || kind == KindExpQuadratic;
+}
+
+// The kinds with a pole, at X = -B/A: Y=1/(A*X+B) and Y=X/(A*X+B).
+inline bool HasPole(std::uint8_t kind) {
+    return kind == KindReciprocalLinear || kind == KindRational;
+}

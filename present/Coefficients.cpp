@@ -46,7 +46,7 @@ void DrawEquation(Surface& surface, const Sheet& sheet) {
     StartValues(surface, sheet);
     const char* const names[] = {"A = ", "B = ", "C = "};
     const double values[] = {s.CoefA, s.CoefB, s.CoefC};
-    const int count = s.FormulaKind >= FirstThreeCoefficientKind ? 3 : 2;
+    const int count = NamedCoefficientCount(s.FormulaKind);
     for (int k = 0; k < count; ++k) {
         surface.MoveTo(sheet.equationX, sheet.equationY + LinePitch * k);
         surface.Print(names[k] + EquationCoefficientText(values[k]));

@@ -28,7 +28,8 @@ std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& 
     };
     if (s.RefinementOutcome == RefinementDone)
         lines.push_back({"Шагов уточнения по Y", std::to_string(s.RefinementIterations)});
-    if (const std::string reason = RefinementFailureReason(); !reason.empty())
+    if (const std::string reason = RefinementFailureReason(Shared.RefinementOutcome);
+        !reason.empty())
         lines.push_back({"Уточнение по Y", "не сошлось: " + reason});
     if (!spread.computed)
         lines.push_back({"Внимание", "ошибки не вычислены: JᵀJ вырождена или вне диапазона чисел"});

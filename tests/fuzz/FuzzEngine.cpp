@@ -16,6 +16,7 @@
 #include "FormulaChoice.h"
 #include "FuzzInput.h"
 #include "PointSet.h"
+#include "FormulaKinds.h"
 #include "Refinement.h"
 #include "SharedState.h"
 #include "Uncertainty.h"

@@ -82,7 +82,7 @@ int main() {
             std::printf("coef A[%d] %.17g\n", PolynomialPower(s.FormulaKind, i), s.FitMatrix[0][i]);
     } else {
         std::printf("coef A %.17g\ncoef B %.17g\n", s.CoefA, s.CoefB);
-        if (s.FormulaKind >= KindLogQuadratic) std::printf("coef C %.17g\n", s.CoefC);
+        if (NamedCoefficientCount(s.FormulaKind) == 3) std::printf("coef C %.17g\n", s.CoefC);
     }
     for (int i = 1; i <= s.PointCount; ++i)
         std::printf("point %d %.17g %.17g %.17g %.17g\n", i, s.PointX[i], s.PointY[i],
