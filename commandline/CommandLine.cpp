@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Comparison.h"
+#include "ComparisonRow.h"
 #include "EngineCodes.h"
 #include "EngineSequence.h"
 #include "ErrorReport.h"
@@ -86,20 +87,15 @@ bool TakePoints(const std::string& file, const std::optional<ColumnRequest>& col
 int Compare() {
     std::printf(
         "kind\tdegree\tformula\tk\taicc\tdelta_aicc\tweight\tmean_deviation_percent\tcorrelation"
-        "\tr2_on_y\tresidual_sd\tstatus\tmode\n");
+        "\tr2_on_y\tresidual_sd\tstatus\tmode\tbic\n");
     for (const ComparedFit& f : CompareFormulas()) {
-        const bool made = f.failure == 0;
-        std::printf("%d\t%d\t%s\t%d\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", f.kind, f.degree,
-                    FormulaName(f.kind, f.degree).c_str(), f.coefficients, Number(f.aicc).c_str(),
-                    Number(f.delta).c_str(), Number(f.weight).c_str(),
-                    made ? Number(f.meanDeviation).c_str() : "",
-                    made ? Number(f.correlation).c_str() : "",
-                    made ? Number(f.determination).c_str() : "",
-                    made ? Number(f.residualDeviation).c_str() : "",
-                    made ? "ok" : CauseLine(f.failure).c_str(),
-                    !made   ? ""
-                    : f.onY ? "on_y"
-                            : "linearised");
+        const ComparisonRow row = RowOf(f);
+        std::printf("%d\t%d\t%s\t%d\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", f.kind, f.degree,
+                    row.formula.c_str(), row.coefficients, Number(row.aicc).c_str(),
+                    Number(row.delta).c_str(), Number(row.weight).c_str(),
+                    Number(row.meanDeviation).c_str(), Number(row.correlation).c_str(),
+                    Number(row.determination).c_str(), Number(row.residualDeviation).c_str(),
+                    row.status.c_str(), row.mode.c_str(), Number(row.bic).c_str());
     }
     return 0;
 }
@@ -171,6 +167,10 @@ int Fit(const std::string& formula) {
                 Number(s.MeanDeviation).c_str(), Number(r).c_str(),
                 Number(DeterminationCoefficient()).c_str(),
                 Number(ResidualStandardDeviation()).c_str());
+    // What the standard errors rest on, as the details window gives it.
+    std::printf("residual_sum_of_squares\t%s\ndegrees_of_freedom\t%d\nsteps\t%d\n",
+                Number(spread.residualSum).c_str(), spread.degreesOfFreedom,
+                s.RefinementOutcome == RefinementDone ? int(s.RefinementIterations) : 0);
     std::printf("\nN\tX\tY\tY_computed\tdeviation_percent\n");
     for (int i = 1; i <= s.PointCount; ++i)
         std::printf("%d\t%s\t%s\t%s\t%s\n", i, Number(s.PointX[i]).c_str(),

@@ -5,42 +5,40 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "Clipboard.h"
+#include "ComparisonRow.h"
 #include "EngineCodes.h"
-#include "ErrorReport.h"
 #include "FitModeText.h"
-#include "FormulaChoice.h"
 #include "NumberFormat.h"
 #include "SharedState.h"
 
 namespace {
-const char* const Headings[] = {
-    "Зависимость",  "k",          "AICc",    "ΔAICc",          "Вес Акаике",
-    "Ср. откл., %", "Корреляция", "R² по Y", "Ост. ст. откл.", "Примечание"};
-constexpr int ColumnCount = 10;
+const char* const Headings[] = {"Ранг",       "Зависимость",  "k",       "AICc",           "ΔAICc",
+                                "Вес Акаике", "Ср. откл., %", "R² по Y", "Ост. ст. откл.", "BIC",
+                                "Примечание"};
+constexpr int ColumnCount = 11;
+constexpr int RankColumn = 0, FormulaColumn = 1, NoteColumn = ColumnCount - 1;
 constexpr int IndexRole = Qt::UserRole + 1;  // the row's place in the ranked list
+// The widest a note stands in its column; a longer one is elided, whole in its tooltip.
+constexpr int NoteWidth = 260;
 
 QString Figure(const std::optional<double>& value) {
     return value ? QString::fromStdString(ReadableFigure(*value)) : QStringLiteral("—");
 }
 
-std::string Note(const ComparedFit& f) {
-    if (f.failure) return CauseLine(f.failure);
-    if (f.exact) return "точное совпадение";
-    // In the mode on Y a fit whose refinement failed is ranked by its linearised fit.
-    const std::string unrefined =
-        f.refinement >= RefinementNoConvergence ? "по Y не сошлось: " + FitMethodName(false) : "";
-    if (!f.aicc) return "AICc: n − k − 1 ≤ 0" + (unrefined.empty() ? "" : "; " + unrefined);
-    return unrefined;
-}
-
-// The figures of one row; none for a refused fit.
-std::vector<std::optional<double>> Figures(const ComparedFit& f) {
-    if (f.failure) return std::vector<std::optional<double>>(ColumnCount - 2);
-    return {double(f.coefficients), f.aicc,        f.delta,         f.weight,
-            f.meanDeviation,        f.correlation, f.determination, f.residualDeviation};
+// The figures of one row, in the window's columns; none for a refused fit.
+std::vector<std::optional<double>> Figures(const ComparisonRow& row) {
+    return {double(row.coefficients),
+            row.aicc,
+            row.delta,
+            row.weight,
+            row.meanDeviation,
+            row.determination,
+            row.residualDeviation,
+            row.bic};
 }
 
 // A cell that sorts by its number where it holds one, and by its text otherwise.
@@ -69,16 +67,18 @@ ComparisonWindow::ComparisonWindow(QWidget* parent, std::vector<ComparedFit> fit
     for (int c = 0; c < ColumnCount; ++c)
         Table->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(Headings[c])));
     for (int r = 0; r < static_cast<int>(fits_.size()); ++r) {
-        const ComparedFit& f = fits_[r];
+        const ComparisonRow row = RowOf(fits_[r]);
+        const bool made = fits_[r].failure == 0;
         std::vector<QTableWidgetItem*> cells;
-        cells.push_back(
-            new Cell(QString::fromStdString(FormulaName(f.kind, f.degree)), std::nullopt));
-        for (const auto& figure : Figures(f))
-            cells.push_back(new Cell(f.failure ? QString() : Figure(figure), figure));
-        cells.push_back(new Cell(QString::fromStdString(Note(f)), std::nullopt));
+        cells.push_back(new Cell(QString::number(r + 1), double(r + 1)));
+        cells.push_back(new Cell(QString::fromStdString(row.formula), std::nullopt));
+        for (const auto& figure : Figures(row))
+            cells.push_back(new Cell(made ? Figure(figure) : QString(), figure));
+        cells.push_back(new Cell(QString::fromStdString(row.note), std::nullopt));
+        cells.back()->setToolTip(QString::fromStdString(row.note));
         for (int c = 0; c < ColumnCount; ++c) {
             cells[c]->setData(IndexRole, r);
-            if (c > 0 && c < ColumnCount - 1)
+            if (c != FormulaColumn && c != NoteColumn)
                 cells[c]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             Table->setItem(r, c, cells[c]);
         }
@@ -86,18 +86,26 @@ ComparisonWindow::ComparisonWindow(QWidget* parent, std::vector<ComparedFit> fit
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setWordWrap(false);
+    Table->setTextElideMode(Qt::ElideRight);
     Table->verticalHeader()->setVisible(false);
-    Table->resizeColumnsToContents();
-    Table->horizontalHeader()->setStretchLastSection(true);
-    // Ranked as computed; the first column sorts by that rank again.
-    Table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    // Ranked as computed, the rank column showing it; sorting by it restores the rank.
+    // The sort arrow is in place before the columns take their widths, so that it
+    // takes no heading's room.
+    Table->horizontalHeader()->setSortIndicator(RankColumn, Qt::AscendingOrder);
     Table->setSortingEnabled(true);
+    Table->resizeColumnsToContents();
+    Table->setColumnWidth(NoteColumn, std::min(Table->columnWidth(NoteColumn), NoteWidth));
+    Table->horizontalHeader()->setStretchLastSection(true);
     if (!fits_.empty()) Table->selectRow(0);
     connect(Table, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { ChooseRow(row); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Table);
-    resize(1240, 640);
+    int width = 2 * Table->frameWidth() + layout->contentsMargins().left() +
+                layout->contentsMargins().right();
+    for (int c = 0; c < ColumnCount; ++c) width += Table->columnWidth(c);
+    resize(width, 640);
 }
 
 void ComparisonWindow::ChooseRow(int row) {
@@ -126,11 +134,12 @@ std::string ComparisonWindow::TableText() const {
         text += std::string(Headings[c]) + (c + 1 < ColumnCount ? "\t" : "\n");
     // Rows in the order on screen, figures at full precision so that nothing is lost.
     for (int r = 0; r < Table->rowCount(); ++r) {
-        const ComparedFit& f = fits_[Table->item(r, 0)->data(IndexRole).toInt()];
-        text += FormulaName(f.kind, f.degree);
-        for (const auto& figure : Figures(f))
+        const int index = Table->item(r, 0)->data(IndexRole).toInt();
+        const ComparisonRow row = RowOf(fits_[index]);
+        text += std::to_string(index + 1) + "\t" + row.formula;
+        for (const auto& figure : Figures(row))
             text += "\t" + (figure && std::isfinite(*figure) ? ShortestText(*figure) : "");
-        text += "\t" + Note(f) + "\n";
+        text += "\t" + row.note + "\n";
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "Clipboard.h"
+#include "Coefficients.h"
 #include "NumberFormat.h"
 #include "SpreadText.h"
 
@@ -22,7 +23,7 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
                                        new QTableWidgetItem(QString::fromStdString(headings[c])));
     for (int r = 0; r < rows; ++r) {
         const CoefficientSpread& c = spread_.coefficients[r];
-        const std::string cells[] = {c.name, ReadableFigure(c.value),
+        const std::string cells[] = {c.name, PanelCoefficientText(c.value),
                                      ReadableFigure(c.standardError), ReadableFigure(c.low),
                                      ReadableFigure(c.high)};
         for (int k = 0; k < columns; ++k) {

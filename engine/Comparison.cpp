@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <string>
 
 #include "EngineCodes.h"
@@ -42,7 +43,11 @@ ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
     // terms at most (n eps^2 sum Y^2 alone misses a cubic through a line by 5 times).
     const double rounding = fit.coefficients * std::numeric_limits<double>::epsilon();
     fit.exact = sumOfSquares <= n * rounding * rounding * sumOfY;
-    if (!fit.exact) fit.aicc = CorrectedAkaike(n, fit.coefficients, sumOfSquares);
+    fit.poleInside = PoleBetweenThePoints();
+    if (!fit.exact) {
+        fit.aicc = CorrectedAkaike(n, fit.coefficients, sumOfSquares);
+        fit.bic = BayesianCriterion(n, fit.coefficients, sumOfSquares);
+    }
     return fit;
 }
 
@@ -51,10 +56,19 @@ bool ListOrder(const ComparedFit& a, const ComparedFit& b) {
     return a.kind != b.kind ? a.kind < b.kind : a.degree < b.degree;
 }
 
-int Group(const ComparedFit& f) {
-    if (f.failure) return 3;
-    if (f.exact) return 0;
-    return f.aicc ? 1 : 2;
+// The groups of the ranking, in their order.
+enum class Rank { Exact, ByCriterion, Undefined, PoleInside, Refused };
+
+Rank Group(const ComparedFit& f) {
+    if (f.failure) return Rank::Refused;
+    if (f.poleInside) return Rank::PoleInside;
+    if (f.exact) return Rank::Exact;
+    return f.aicc ? Rank::ByCriterion : Rank::Undefined;
+}
+
+// -2 ln L of the normal likelihood at its maximum, whose variance is RSS / n.
+double DevianceOf(int n, double residualSum) {
+    return n * (std::log(2 * std::numbers::pi * residualSum / n) + 1);
 }
 
 // Criteria this close count as a tie (the same fit written two ways, as
@@ -63,10 +77,19 @@ bool Tied(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(1.0, 
 }  // namespace
 
 std::optional<double> CorrectedAkaike(int n, int k, double residualSum) {
-    if (n - k - 1 <= 0 || !(residualSum > 0)) return std::nullopt;
-    const double aicc = n * std::log(residualSum / n) + 2.0 * k + 2.0 * k * (k + 1) / (n - k - 1);
+    const int parameters = k + 1;
+    if (n - parameters - 1 <= 0 || !(residualSum > 0)) return std::nullopt;
+    const double aicc = DevianceOf(n, residualSum) + 2.0 * parameters +
+                        2.0 * parameters * (parameters + 1) / (n - parameters - 1);
     if (!std::isfinite(aicc)) return std::nullopt;
     return aicc;
+}
+
+std::optional<double> BayesianCriterion(int n, int k, double residualSum) {
+    if (!(residualSum > 0)) return std::nullopt;
+    const double bic = DevianceOf(n, residualSum) + (k + 1) * std::log(double(n));
+    if (!std::isfinite(bic)) return std::nullopt;
+    return bic;
 }
 
 std::vector<ComparedFit> CompareFormulas() {
@@ -87,17 +110,18 @@ std::vector<ComparedFit> CompareFormulas() {
 
     std::stable_sort(fits.begin(), fits.end(), [](const ComparedFit& a, const ComparedFit& b) {
         if (Group(a) != Group(b)) return Group(a) < Group(b);
-        if (Group(a) == 1 && !Tied(*a.aicc, *b.aicc)) return *a.aicc < *b.aicc;
-        if (Group(a) <= 1 && a.coefficients != b.coefficients)
+        if (Group(a) == Rank::ByCriterion && !Tied(*a.aicc, *b.aicc)) return *a.aicc < *b.aicc;
+        if ((Group(a) == Rank::Exact || Group(a) == Rank::ByCriterion) &&
+            a.coefficients != b.coefficients)
             return a.coefficients < b.coefficients;
         return ListOrder(a, b);
     });
     // Akaike weights among the ranked fits, against the best of them.
     double best = std::numeric_limits<double>::infinity(), total = 0;
     for (const ComparedFit& f : fits)
-        if (f.aicc) best = std::min(best, *f.aicc);
+        if (Group(f) == Rank::ByCriterion) best = std::min(best, *f.aicc);
     for (ComparedFit& f : fits)
-        if (f.aicc) {
+        if (Group(f) == Rank::ByCriterion) {
             f.delta = *f.aicc - best;
             total += std::exp(-*f.delta / 2);
         }

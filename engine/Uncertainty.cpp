@@ -125,16 +125,22 @@ FitSpread SpreadOfFit() {
         auto& c = spread.coefficients[k];
         const int unknown = spread.onY ? k + 1 : back.unknown[k];
         double error = spread.residualDeviation * std::sqrt(diagonal[unknown]);
-        if (!spread.onY && back.exponential[k]) error = std::fabs(c.value) * error;
-        const double reach = spread.tQuantile * error;
-        if (!std::isfinite(error) || !std::isfinite(c.value - reach) ||
-            !std::isfinite(c.value + reach)) {
+        double low = c.value - spread.tQuantile * error, high = c.value + spread.tQuantile * error;
+        // A coefficient that is the exponential of a linearised unknown u: its interval is
+        // e^(u -+ t se(u)), never crossing zero; its error the first-order |c| se(u).
+        if (!spread.onY && back.exponential[k]) {
+            const double u = s.FitMatrix[0][unknown], reach = spread.tQuantile * error;
+            low = std::exp(u - reach);
+            high = std::exp(u + reach);
+            error = std::fabs(c.value) * error;
+        }
+        if (!std::isfinite(error) || !std::isfinite(low) || !std::isfinite(high)) {
             spread.computed = false;
             continue;
         }
         c.standardError = error;
-        c.low = c.value - reach;
-        c.high = c.value + reach;
+        c.low = low;
+        c.high = high;
     }
     return spread;
 }

@@ -3,7 +3,9 @@
 // confidence interval (Student's t with N - m degrees of freedom), from s^2 (J^T J)^-1.
 // A fit on Y takes J in the panel's coefficients and the residuals on Y; a linearised
 // fit of a kind that transforms Y takes the linearised regression's and carries them
-// to the panel's coefficients by the back-transform, to first order.
+// to the panel's coefficients by the back-transform: the standard error to first order,
+// and the interval of a coefficient that is the exponential of a linearised unknown u
+// exactly, as e^(u -+ t se(u)) (asymmetric, never crossing zero).
 
 #include <cstdint>
 #include <string>

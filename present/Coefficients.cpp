@@ -11,6 +11,7 @@
 #include "StandardNumberText.h"
 #include "Surface.h"
 #include "Uncertainty.h"
+#include "Utf8Text.h"
 
 namespace {
 constexpr double FixedFormAbove = 1e-9;
@@ -82,6 +83,11 @@ void DrawCoefficients(Surface& surface, const Sheet& sheet) {
         DrawEquation(surface, sheet);
     if (sheet.colouredCoefficients) surface.SetForeColor(0);
     surface.SetBold(false);
+}
+
+std::string PanelCoefficientText(double value) {
+    return TrimBlanks(IsPolynomialKind(Shared.FormulaKind) ? ScreenSheet().polynomialText(value)
+                                                           : EquationCoefficientText(value));
 }
 
 void ShowCoefficients(Surface& form3) { DrawCoefficients(form3, ScreenSheet()); }

@@ -80,7 +80,7 @@ std::string ExactFigure(double value) {
 std::string ReadableFigure(double value) {
     if (!std::isfinite(value)) return "—";
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6g", value);
+    std::snprintf(buffer, sizeof buffer, "%.6G", value);
     return WithSeparator(buffer);
 }
 

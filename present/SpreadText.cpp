@@ -19,7 +19,8 @@ std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& 
         {"Метод", FitMethodName(spread.onY)},
         {"Ошибки коэффициентов",
          spread.onY ? "из s²(JᵀJ)⁻¹ по Y"
-                    : "по линеаризованной регрессии, перенесены на коэффициенты (первый порядок)"},
+                    : "по линеаризованной регрессии, перенесены на коэффициенты в первом "
+                      "порядке; интервалы коэффициентов вида e^u — e^(u ± t·se(u))"},
         {"Степеней свободы N − m", std::to_string(spread.degreesOfFreedom)},
         {"t Стьюдента (0,975; N − m)", number(spread.tQuantile)},
         {spread.onY ? "Остаточная сумма квадратов (по Y)"

@@ -28,6 +28,7 @@
 #include "DialogDriver.h"
 #include "DrawingMatchers.h"
 #include "EngineCodes.h"
+#include "FormulaChoice.h"
 #include "FormulaKinds.h"
 #include "FormulaWindow.h"
 #include "PointSetup.h"
@@ -416,7 +417,14 @@ TEST_F(DataExchange, FitOnYSwitchedByItsShortcut) {
     EXPECT_EQ(Shared.CoefA, linearA);
     EXPECT_FALSE(marked());
 
+    // With the formula list open the window is not in its results state: the shortcut
+    // neither switches the mode nor refits.
     Press(results().Command2);
+    const std::size_t drawn = Drawn().size();
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Shared.FitMode, FitLinearised);
+    EXPECT_EQ(Shared.CoefA, linearA);
+    EXPECT_EQ(Drawn().size(), drawn);
     ClickListLine(KindExpShifted - 1);
     ASSERT_TRUE(WaitUntil([&] { return !results().List1->isVisible(); }));
     driver.Ok();
@@ -465,8 +473,12 @@ TEST_F(DataExchange, PdfThatCannotBeWrittenIsSaidSo) {
 
 namespace {
 // The comparison window, as the user answers it: the row chosen by its place, or Esc.
-void AnswerComparison(int row, std::string* copied) {
-    QTimer::singleShot(50, [row, copied] {
+// Answers the next comparison window: copies its table, sorts it by a column where
+// asked (keeping the formula on the chosen screen row), then presses Enter on that
+// row, or Esc for a row below 0.
+void AnswerComparison(int row, std::string* copied, int sortColumn = -1,
+                      std::string* formulaOnRow = nullptr) {
+    QTimer::singleShot(50, [=] {
         auto* window = qobject_cast<ComparisonWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->windowTitle().toStdString(), "Сравнение зависимостей");
@@ -478,6 +490,8 @@ void AnswerComparison(int row, std::string* copied) {
             QTest::keyClick(window, Qt::Key_Escape);
             return;
         }
+        if (sortColumn >= 0) window->Table->sortItems(sortColumn, Qt::DescendingOrder);
+        if (formulaOnRow) *formulaOnRow = window->Table->item(row, 1)->text().toStdString();
         window->Table->selectRow(row);
         QTest::keyClick(window, Qt::Key_Return);
     });
@@ -492,15 +506,22 @@ TEST_F(DataExchange, ComparisonRanksEveryFormulaAndShowsTheChosenFit) {
     EXPECT_EQ(Shared.FormulaKind, KindPolynomial) << "Esc changes nothing";
     // Exact data of Y = 2^X: the two ways of writing the exponential first, exactly.
     EXPECT_EQ(copied.substr(0, copied.find('\n')),
-              "Зависимость\tk\tAICc\tΔAICc\tВес Акаике\tСр. откл., %\tКорреляция\tR² по "
-              "Y\tОст. ст. откл.\tПримечание");
-    EXPECT_NE(copied.find("\nY=B*(A^X)\t2\t\t\t\t"), std::string::npos) << copied;
-    EXPECT_NE(copied.find("\tточное совпадение\nY=A*Exp(B*X)\t2\t"), std::string::npos);
+              "Ранг\tЗависимость\tk\tAICc\tΔAICc\tВес Акаике\tСр. откл., %\tR² по "
+              "Y\tОст. ст. откл.\tBIC\tПримечание");
+    EXPECT_NE(copied.find("\n1\tY=B*(A^X)\t2\t\t\t\t"), std::string::npos) << copied;
+    EXPECT_NE(copied.find("\tточное совпадение\n2\tY=A*Exp(B*X)\t2\t"), std::string::npos);
     AnswerComparison(1, nullptr);
     Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_R));
     EXPECT_EQ(Shared.FormulaKind, KindExponential);
     EXPECT_NEAR(Shared.CoefB, std::log(2.0), 1e-12);
     EXPECT_TRUE(results().FitOnDisplay());
     EXPECT_EQ(Visible(), All()) << "the results state";
+    // Sorted by the mean deviation, worst first: Enter shows the fit on the row chosen
+    // on screen, not the one of that rank.
+    std::string chosen;
+    AnswerComparison(2, nullptr, 6, &chosen);
+    Key(&results(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(FormulaName(Shared.FormulaKind, Shared.TypedDegree), chosen);
+    EXPECT_NE(Shared.FormulaKind, KindExponential);
 }
 }  // namespace

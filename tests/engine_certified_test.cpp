@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 
+#include "Comparison.h"
 #include "EngineCodes.h"
 #include "FormulaKinds.h"
 #include "PointSetup.h"
@@ -129,6 +130,28 @@ TEST(CertifiedData, PowerFormOnY) {
     EXPECT_GE(LogRelativeError(spread.coefficients[1].standardError, c.deviations[0]), 3);
     EXPECT_GE(LogRelativeError(spread.coefficients[0].standardError, c.deviations[1]), 3);
     EXPECT_GE(LogRelativeError(spread.residualSum, 4.3173084083E-03), 6);
+}
+
+// The comparison on DanWood's six points, on Y: the criterion of the normal likelihood
+// with the error variance counted (K = k + 1), as R's logLik gives it, recomputed by
+// hand from the certified residual sum of squares (the power law) and from numpy's
+// least squares (the log-quadratic, RSS 7.610392685187397e-4). The power law, which
+// the certificate fits, ranks first with most of the weight.
+TEST(CertifiedData, ComparisonRanksThePowerLawFirst) {
+    const Certified c = Load(APPROX_TEST_DATA "/strd-nonlinear/DanWood.txt");
+    UsePoints(c.points);
+    Shared.FitMode = FitOnY;
+    const std::vector<ComparedFit> fits = CompareFormulas();
+    ASSERT_FALSE(fits.empty());
+    EXPECT_EQ(fits[0].kind, KindPowerX);
+    ASSERT_TRUE(fits[0].aicc && fits[0].weight);
+    EXPECT_NEAR(*fits[0].aicc, -8.394033164145974, 1e-7);
+    EXPECT_GT(*fits[0].weight, 0.89);
+    for (const ComparedFit& f : fits)
+        if (f.kind == KindLogQuadratic) {
+            ASSERT_TRUE(f.aicc);
+            EXPECT_NEAR(*f.aicc, 11.19175198172811, 1e-7);
+        }
 }
 
 }  // namespace

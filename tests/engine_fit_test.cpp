@@ -416,8 +416,8 @@ TEST(Curve, StaysInsideTheBandAndEnds) {
 namespace {
 // Y = 2X + 1 at X = 0..4: the polynomials with free term fit it exactly, the
 // logarithms of X = 0 and the 1/X refuse it, Y=B*(A^X) and Y=A*Exp(B*X) are one fit
-// written two ways, and a polynomial without free term of 4 unknowns leaves
-// n - k - 1 = 0, where the criterion is not defined.
+// written two ways, and every fit of three coefficients or more leaves n - K - 1 <= 0
+// (K = k + 1, the error variance counted), where the criterion is not defined.
 TEST(Comparison, RanksExactFitsThenByTheCriterionThenUndefinedThenRefused) {
     UsePoints(std::vector<std::pair<double, double>>{{0, 1}, {1, 3}, {2, 5}, {3, 7}, {4, 9}});
     const SharedState before = Shared;
@@ -436,10 +436,12 @@ TEST(Comparison, RanksExactFitsThenByTheCriterionThenUndefinedThenRefused) {
         EXPECT_EQ(at(KindPolynomial, degree), std::size_t(degree - 1)) << "exact, fewer first";
         EXPECT_TRUE(fits[degree - 1].exact);
     }
-    // Y = A X: A = 70 / 30, RSS = 5 / 3, AICc = 5 ln(1/3) + 2 + 4/3.
+    // Y = A X: A = 70 / 30, RSS = 5 / 3; with K = 2, AICc = 5 (ln(2 pi RSS / 5) + 1) + 4 +
+    // 12 / 2 and BIC = 5 (ln(2 pi RSS / 5) + 1) + 2 ln 5, worked out by hand (Python).
     const ComparedFit& line = fits[at(KindPolynomialNoFree, 1)];
-    ASSERT_TRUE(line.aicc);
-    EXPECT_NEAR(*line.aicc, -2.1597281100072, 1e-12);
+    ASSERT_TRUE(line.aicc && line.bic);
+    EXPECT_NEAR(*line.aicc, 18.69632388870618, 1e-12);
+    EXPECT_NEAR(*line.bic, 11.91519971357438, 1e-12);
     EXPECT_NEAR(line.residualSum, 5.0 / 3.0, 1e-14);
     const std::size_t powerA = at(KindPowerA, 0), exponential = at(KindExponential, 0);
     EXPECT_EQ(exponential, powerA + 1) << "a tie goes by the list's order";
@@ -451,9 +453,20 @@ TEST(Comparison, RanksExactFitsThenByTheCriterionThenUndefinedThenRefused) {
         }
     }
     EXPECT_NEAR(weights, 1, 1e-12);
-    const std::size_t undefined = at(KindPolynomialNoFree, 4);
-    EXPECT_FALSE(fits[undefined].aicc);
-    EXPECT_EQ(fits[undefined].failure, FailNone);
+    const std::pair<std::uint8_t, int> undefined[] = {
+        {KindPolynomialNoFree, 3}, {KindPolynomialNoFree, 4}, {KindExpQuadratic, 0}, {KindSine, 0}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::size_t place = at(undefined[i].first, undefined[i].second);
+        EXPECT_EQ(place, fits.size() - 9 + i) << "after the ranked fits";
+        EXPECT_FALSE(fits[place].aicc || fits[place].weight);
+        EXPECT_EQ(fits[place].failure, FailNone);
+    }
+    // 1/Y = A X + B puts the pole -B/A between 0 and 4: no fit of the points, ranked
+    // after the fits, before the refused.
+    const ComparedFit& pole = fits[fits.size() - 5];
+    EXPECT_EQ(pole.kind, KindReciprocalLinear);
+    EXPECT_TRUE(pole.poleInside);
+    EXPECT_FALSE(pole.weight);
     const std::pair<std::uint8_t, std::uint8_t> refused[] = {{KindPowerX, FailLogArgument},
                                                              {KindHyperbolic, FailDivision},
                                                              {KindLogarithmic, FailLogArgument},
@@ -463,7 +476,6 @@ TEST(Comparison, RanksExactFitsThenByTheCriterionThenUndefinedThenRefused) {
         EXPECT_EQ(f.kind, refused[i].first) << "refused last, in the list's order";
         EXPECT_EQ(f.failure, refused[i].second);
     }
-    EXPECT_EQ(undefined, fits.size() - 5) << "after the ranked fits, before the refused";
 }
 }  // namespace
 
@@ -484,6 +496,9 @@ TEST(FitOnY, RefinesTheExponentialAndSwitchesBackExactly) {
     EXPECT_FALSE(spread.onY);
     EXPECT_NEAR(spread.coefficients[0].standardError, 397.261393642022, 1e-8);
     EXPECT_NEAR(spread.coefficients[1].standardError, 0.00329215944683308, 1e-14);
+    // A = e^(ln A): its interval e^(ln A -+ t se(ln A)), not A -+ t se(A) (SciPy's t).
+    EXPECT_NEAR(spread.coefficients[0].low, 2466.6517319138948, 1e-6);
+    EXPECT_NEAR(spread.coefficients[0].high, 4540.877792284134, 1e-6);
 
     Shared.FitMode = FitOnY;
     ASSERT_EQ(RunGuardedComputation(), FailNone);
