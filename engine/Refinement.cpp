@@ -286,7 +286,11 @@ Refined RefineOnY(const RefinementProblem& problem) {
     }
     gsl_multifit_nlinear_free(work);
     refined.outcome = OutcomeOf(status);
-    if (status == GSL_SUCCESS && PoleBetween(problem.kind, refined.coefficients, s.low, s.high))
+    const FormulaCoefficients& k = refined.coefficients;
+    if (status == GSL_SUCCESS &&
+        !(std::isfinite(k.a) && std::isfinite(k.b) && std::isfinite(k.c) && std::isfinite(k.logA)))
+        refined.outcome = RefinementOutOfRange;
+    else if (status == GSL_SUCCESS && PoleBetween(problem.kind, k, s.low, s.high))
         refined.outcome = RefinementPoleInside;
     return refined;
 }

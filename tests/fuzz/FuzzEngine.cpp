@@ -60,9 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(std::isfinite(s.FitMatrix[i][0]) && !std::isinf(s.Deviation[i]));
         Check(!std::isnan(s.Deviation[i]) || std::isnan(s.MeanDeviation));
     }
-    Check(s.RefinementOutcome <= RefinementSingular &&
+    Check(s.RefinementOutcome <= RefinementPoleInside &&
           (s.RefinementOutcome == RefinementNone) ==
               (s.FitMode == FitLinearised || !IsRefinableKind(kind)));
+    // A fit refined on Y never has its pole between the points.
+    Check(s.RefinementOutcome != RefinementDone || !PoleBetweenThePoints());
     const FitSpread spread = SpreadOfFit();
     Check(spread.degreesOfFreedom >= 1 && std::isfinite(spread.tQuantile));
     for (const CoefficientSpread& c : spread.coefficients)
