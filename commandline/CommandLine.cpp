@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Bands.h"
 #include "Comparison.h"
 #include "ComparisonRow.h"
 #include "EngineCodes.h"
@@ -35,7 +36,7 @@ const char* const Usage =
     "  approximation [ФАЙЛ]                  окно программы (с точками из файла)\n"
     "  approximation --compare ФАЙЛ [--on-y] [--columns X,Y]\n"
     "                                         все зависимости, лучшая первой (AICc)\n"
-    "  approximation --fit ФОРМУЛА ФАЙЛ [--on-y] [--columns X,Y]\n"
+    "  approximation --fit ФОРМУЛА ФАЙЛ [--on-y] [--columns X,Y] [--at X,X...]\n"
     "                                         одна зависимость: коэффициенты с\n"
     "                                         ошибками, 95%-интервалы и таблица\n"
     "  approximation --help | --version\n"
@@ -43,6 +44,7 @@ const char* const Usage =
     "Y=A*Exp(B*X). ФАЙЛ \"-\" читается со стандартного ввода. --on-y: МНК по самому\n"
     "Y вместо линеаризованного МНК (для зависимостей 3, 4, 6, 7, 10, 12).\n"
     "--columns X,Y: столбцы X и Y таблицы, номера с 1 или заголовки.\n"
+    "--at X,X...: Y в этих X с 95%-интервалами (доверительным и предсказания).\n"
     "Код выхода: 0 сделано, 1 вывод не записан, 2 неверный ввод, 3 расчёт\n"
     "невозможен.\n";
 
@@ -145,7 +147,7 @@ bool TakeFormulaArgument(const std::string& formula) {
     return false;
 }
 
-int Fit(const std::string& formula) {
+int Fit(const std::string& formula, const std::vector<double>& at) {
     auto& s = Shared;
     if (!TakeFormulaArgument(formula)) return BadInput;
     if (const std::uint8_t failed = RunEngineSequence()) {
@@ -171,11 +173,23 @@ int Fit(const std::string& formula) {
     std::printf("residual_sum_of_squares\t%s\ndegrees_of_freedom\t%d\nsteps\t%d\n",
                 Number(spread.residualSum).c_str(), spread.degreesOfFreedom,
                 s.RefinementOutcome == RefinementDone ? int(s.RefinementIterations) : 0);
+    const auto& names = spread.coefficients;
+    for (std::size_t i = 0; i < spread.correlation.size(); ++i)
+        for (std::size_t j = i + 1; j < spread.correlation.size(); ++j)
+            std::printf("correlation_of\t%s\t%s\t%s\n", names[i].name.c_str(),
+                        names[j].name.c_str(), Number(spread.correlation[i][j]).c_str());
     std::printf("\nN\tX\tY\tY_computed\tdeviation_percent\n");
     for (int i = 1; i <= s.PointCount; ++i)
         std::printf("%d\t%s\t%s\t%s\t%s\n", i, Number(s.PointX[i]).c_str(),
                     Number(s.PointY[i]).c_str(), Number(s.FitMatrix[i][0]).c_str(),
                     Number(s.Deviation[i]).c_str());
+    for (const double x : at) {
+        const BandsAtX b = BandsAt(spread, x);
+        std::printf("at\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", Number(x).c_str(), Number(b.y).c_str(),
+                    Number(b.seMean).c_str(), Number(b.confidence.low).c_str(),
+                    Number(b.confidence.high).c_str(), Number(b.prediction.low).c_str(),
+                    Number(b.prediction.high).c_str());
+    }
     return 0;
 }
 
@@ -184,8 +198,28 @@ int Fit(const std::string& formula) {
 struct Arguments {
     std::vector<std::string> operands;
     std::optional<ColumnRequest> columns;
-    std::string fault;  // one line naming a wrong or repeated option
+    std::optional<std::vector<double>> at;  // the X of --at
+    std::string fault;                      // one line naming a wrong or repeated option
 };
+
+// "1.5,2,1e3" as numbers with a decimal point; fault names the first that is none.
+std::vector<double> NumbersOf(const std::string& list, std::string& fault) {
+    std::vector<double> numbers;
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t end = std::min(list.find(',', start), list.size());
+        const std::string text = list.substr(start, end - start);
+        double value = 0;
+        const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || error != std::errc() || stop != text.data() + text.size() ||
+            !std::isfinite(value)) {
+            fault = "в «--at» не число: «" + text + "»";
+            return {};
+        }
+        numbers.push_back(value);
+        start = end + 1;
+    }
+    return numbers;
+}
 
 Arguments ReadArguments(const std::vector<std::string>& args) {
     Arguments read;
@@ -206,6 +240,14 @@ Arguments ReadArguments(const std::vector<std::string>& args) {
             else
                 read.columns =
                     ColumnRequest{args[i + 1].substr(0, comma), args[i + 1].substr(comma + 1)};
+            ++i;
+        } else if (arg == "--at") {
+            if (read.at)
+                read.fault = "параметр «--at» повторён";
+            else if (i + 1 == args.size())
+                read.fault = "после «--at» нужны X через запятую";
+            else
+                read.at = NumbersOf(args[i + 1], read.fault);
             ++i;
         } else if (arg.size() > 1 && arg[0] == '-') {
             read.fault = "неизвестный параметр «" + arg + "»";
@@ -237,8 +279,10 @@ int Run(const std::vector<std::string>& args) {
     if (read.operands.size() != wanted)
         return Refuse(command == "--fit" ? "после «--fit» нужны ФОРМУЛА и ФАЙЛ; см. --help"
                                          : "после «--compare» нужен ФАЙЛ; см. --help");
+    if (read.at && command != "--fit") return Refuse("«--at» — только после --fit; см. --help");
     if (!TakePoints(read.operands.back(), read.columns)) return BadInput;
-    return command == "--fit" ? Fit(read.operands[0]) : Compare();
+    return command == "--fit" ? Fit(read.operands[0], read.at.value_or(std::vector<double>{}))
+                              : Compare();
 }
 
 // Standard output and standard error written whole: a failure to write either (a

@@ -149,17 +149,48 @@ void EvaluateAtArg() {
     s.ComputationFailed = AccumulatePolynomial(s.EvalArg, s.EvalResult);
 }
 
+std::optional<double> FittedValueAt(double x) {
+    const auto& s = Shared;
+    double value = 0;
+    std::uint8_t failure = FailNone;
+    if (IsPolynomialKind(s.FormulaKind))
+        failure = AccumulatePolynomial(x, value);
+    else
+        value = EvaluateKind(s.FormulaKind, CurrentCoefficients(), x, failure);
+    if (failure || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+namespace {
+// A 300th of the range of X; by parts where the difference of the ends leaves the range
+// of a double.
+double CurveStep() {
+    const auto& s = Shared;
+    const double range = s.DataXMax - s.DataXMin;
+    return std::isfinite(range) ? range / 300 : s.DataXMax / 300 - s.DataXMin / 300;
+}
+}  // namespace
+
+std::vector<double> CurveArguments() {
+    const auto& s = Shared;
+    const double step = CurveStep();
+    std::vector<double> arguments;
+    // At most 301 samples: a step below the resolution of X would otherwise never
+    // reach DataXMax.
+    for (double x = s.DataXMin; arguments.size() < MaxCurvePoints; x = x + step) {
+        arguments.push_back(x);
+        if (!(x + step <= s.DataXMax)) break;
+    }
+    return arguments;
+}
+
 void SampleCurve() {
     auto& s = Shared;
     ComputePlotFrame();
-    // By parts where the difference of the ends leaves the range of a double.
-    const double range = s.DataXMax - s.DataXMin;
-    const double step = std::isfinite(range) ? range / 300 : s.DataXMax / 300 - s.DataXMin / 300;
-    s.EvalArg = s.DataXMin;
     std::int16_t k = 0;
-    // At most 301 samples: a step below the resolution of X would otherwise never
-    // reach DataXMax.
-    for (int sample = 0; sample < MaxCurvePoints; ++sample) {
+    const std::vector<double> arguments = CurveArguments();
+    for (const double x : arguments) {
+        s.EvalArg = x;
         EvaluateAtArg();
         std::int16_t v = static_cast<std::int16_t>(GraphBandHeight - ToPixelY(s.EvalResult));
         if (v > 10 && v < GraphBandHeight) {
@@ -167,9 +198,9 @@ void SampleCurve() {
             s.CurvePixelY[k] = v;
             ++k;
         }
-        s.EvalArg = s.EvalArg + step;
-        if (!(s.EvalArg <= s.DataXMax)) break;
     }
+    // As the sampling leaves it: one step past the last sample.
+    s.EvalArg = arguments.back() + CurveStep();
     s.CurvePointCount = k;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // The coefficients of kinds 3..13 as the evaluation takes them; logA is the rate X is
 // multiplied by in A^X (CoefLogA).
@@ -33,6 +34,14 @@ double EvaluateFormula(double x);
 
 // EvalResult = fitted value at EvalArg, any kind; ComputationFailed cleared first.
 void EvaluateAtArg();
+
+// The fitted value of any kind at x; none where it cannot be computed. Leaves EvalArg,
+// EvalResult and ComputationFailed as they are.
+std::optional<double> FittedValueAt(double x);
+
+// The arguments the curve is sampled at: from DataXMin by repeated addition of a 300th
+// of the range, at most 301 of them, none beyond DataXMax (set by ComputePlotFrame).
+std::vector<double> CurveArguments();
 
 // CurvePixelX/Y and CurvePointCount: at most 301 samples from DataXMin to DataXMax by
 // repeated addition of the step, kept where they lie strictly inside the plot band.

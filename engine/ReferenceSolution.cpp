@@ -178,12 +178,11 @@ double WeightedRelativeDifference(const std::array<double, MaxUnknowns + 1>& c,
     return size > 0 ? difference / size : std::numeric_limits<double>::infinity();
 }
 
-bool InverseGramDiagonal(const ProblemColumns& a, int n, int m,
-                         std::array<double, MaxUnknowns + 1>& diagonal) {
+bool InverseGram(const ProblemColumns& a, int n, int m, GramInverse& result) {
     ScaledQr f;
     if (!FactorScaled(a, n, m, f)) return false;
-    // A P = Q R gives (A^T A)^-1 = P R^-1 R^-T P^T: the diagonal element of the column
-    // at place q is the squared norm of row q of R^-1.
+    // A P = Q R gives (A^T A)^-1 = P R^-1 R^-T P^T: the element of the columns at places
+    // q1 and q2 is the product of rows q1 and q2 of R^-1.
     std::array<std::array<double, MaxUnknowns>, MaxUnknowns> inverse{};
     for (int j = 0; j < m; ++j)
         for (int i = j; i >= 0; --i) {
@@ -191,12 +190,13 @@ bool InverseGramDiagonal(const ProblemColumns& a, int n, int m,
             for (int l = i + 1; l <= j; ++l) x = x - f.R(i, l) * inverse[l][j];
             inverse[i][j] = x / f.R(i, i);
         }
-    for (int q = 0; q < m; ++q) {
-        double sum = 0;
-        for (int l = q; l < m; ++l) sum = sum + inverse[q][l] * inverse[q][l];
-        const int k = static_cast<int>(f.order[q]) + 1;
-        diagonal[k] = std::ldexp(sum, -2 * f.exponent[k]);
-        if (!std::isfinite(diagonal[k])) return false;
-    }
+    for (int q1 = 0; q1 < m; ++q1)
+        for (int q2 = 0; q2 < m; ++q2) {
+            double sum = 0;
+            for (int l = std::max(q1, q2); l < m; ++l) sum = sum + inverse[q1][l] * inverse[q2][l];
+            const int k1 = static_cast<int>(f.order[q1]) + 1, k2 = static_cast<int>(f.order[q2]) + 1;
+            result[k1][k2] = std::ldexp(sum, -f.exponent[k1] - f.exponent[k2]);
+            if (!std::isfinite(result[k1][k2])) return false;
+        }
     return true;
 }

@@ -55,8 +55,8 @@ void ScaleBackSolution(const std::array<double, MaxUnknowns>& y, ReferenceSoluti
 double WeightedRelativeDifference(const std::array<double, MaxUnknowns + 1>& c,
                                   const ReferenceSolution& r, int m);
 
-// The diagonal of (A^T A)^-1 for the basis columns 1..m of rows 1..n, at 1..m, from the
-// same scaled pivoted QR; false where the columns are dependent at working precision
-// or an element leaves the range of a double.
-bool InverseGramDiagonal(const ProblemColumns& a, int n, int m,
-                         std::array<double, MaxUnknowns + 1>& diagonal);
+// (A^T A)^-1 for the basis columns 1..m of rows 1..n, at [1..m][1..m], from the same
+// scaled pivoted QR; false where the columns are dependent at working precision or an
+// element leaves the range of a double.
+using GramInverse = std::array<std::array<double, MaxUnknowns + 1>, MaxUnknowns + 1>;
+bool InverseGram(const ProblemColumns& a, int n, int m, GramInverse& inverse);

@@ -116,15 +116,21 @@ FitSpread SpreadOfFit() {
     spread.residualDeviation = std::sqrt(spread.residualSum / spread.degreesOfFreedom);
     spread.tQuantile =
         gsl_cdf_tdist_Pinv(1 - (1 - IntervalProbability) / 2, spread.degreesOfFreedom);
-    std::array<double, MaxUnknowns + 1> diagonal{};
-    if (!built || !InverseGramDiagonal(j, n, m, diagonal)) return spread;
+    GramInverse inverse{};
+    spread.correlation.assign(m, std::vector<double>(m, NotComputed));
+    if (!built || !InverseGram(j, n, m, inverse)) return spread;
+    const double variance = spread.residualDeviation * spread.residualDeviation;
+    for (int k1 = 1; k1 <= m; ++k1)
+        for (int k2 = 1; k2 <= m; ++k2) spread.covariance[k1][k2] = variance * inverse[k1][k2];
+    spread.covarianceComputed = std::isfinite(variance);
 
     const BackTransform back = BackTransformOf(s.FormulaKind);
+    const auto unknownOf = [&](int k) { return spread.onY ? k + 1 : back.unknown[k]; };
     spread.computed = true;
     for (int k = 0; k < m; ++k) {
         auto& c = spread.coefficients[k];
-        const int unknown = spread.onY ? k + 1 : back.unknown[k];
-        double error = spread.residualDeviation * std::sqrt(diagonal[unknown]);
+        const int unknown = unknownOf(k);
+        double error = spread.residualDeviation * std::sqrt(inverse[unknown][unknown]);
         double low = c.value - spread.tQuantile * error, high = c.value + spread.tQuantile * error;
         // A coefficient that is the exponential of a linearised unknown u: its interval is
         // e^(u -+ t se(u)), never crossing zero; its error the first-order |c| se(u).
@@ -142,5 +148,13 @@ FitSpread SpreadOfFit() {
         c.low = low;
         c.high = high;
     }
+    // Correlations do not change when a coefficient is carried back through the
+    // exponential (an increasing function): those of the unknowns behind them.
+    for (int k1 = 0; k1 < m; ++k1)
+        for (int k2 = 0; k2 < m; ++k2) {
+            const int u1 = unknownOf(k1), u2 = unknownOf(k2);
+            const double r = inverse[u1][u2] / std::sqrt(inverse[u1][u1] * inverse[u2][u2]);
+            if (std::isfinite(r)) spread.correlation[k1][k2] = std::fmax(-1.0, std::fmin(1.0, r));
+        }
     return spread;
 }

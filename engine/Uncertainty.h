@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "ReferenceSolution.h"
+
 struct CoefficientSpread {
     std::string name;  // as the panel names it: A, B, C or A[j]
     double value = 0;
@@ -26,6 +28,14 @@ struct FitSpread {
     double tQuantile = 0;                         // Student's t at 97.5 % with degreesOfFreedom
     std::vector<CoefficientSpread> coefficients;  // in the panel's order
     bool computed = false;                        // every standard error computed
+    // s^2 (J^T J)^-1 of the unknowns the errors rest on, at [1..m][1..m]: the panel's
+    // coefficients for a fit on Y, the linearised unknowns (FitMatrix's columns)
+    // otherwise; valid where covarianceComputed.
+    GramInverse covariance{};
+    bool covarianceComputed = false;
+    // The panel's coefficients' correlations, [i][j] in the panel's order (NotComputed
+    // where the errors are not); for a linearised fit those of the unknowns behind them.
+    std::vector<std::vector<double>> correlation;
 };
 
 // True when the fit on display minimises the sum of squares on Y itself: the kinds
