@@ -48,6 +48,12 @@ void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
                                    "Точность коэффициентов…\tCtrl+D"});
         commands.insert(commands.end(),
                         {&ResultsWindow::ToggleFitMode, &ResultsWindow::ShowSpread});
+        // How sure the curve is (BandsCommand.cpp).
+        items.insert(items.end(), {Shared.BandsShown ? "Скрыть полосы 95 %\tCtrl+B"
+                                                     : "Показать полосы 95 %\tCtrl+B",
+                                   "Остатки…\tF4"});
+        commands.insert(commands.end(),
+                        {&ResultsWindow::ToggleBands, &ResultsWindow::ShowResiduals});
     }
     const int chosen = TheDialogs().ChooseFromMenu(items, xPixels, yPixels);
     if (chosen >= 0 && chosen < static_cast<int>(commands.size())) (this->*commands[chosen])();

@@ -1,6 +1,10 @@
 // Interpolation and extrapolation: Y at a typed X under the graph, the warning when
 // X lies outside the data, the dotted marker inside it; the same button then
 // returns the window to its results.
+#include <cmath>
+#include <cstdio>
+
+#include "Bands.h"
 #include "Dialogs.h"
 #include "EngineCodes.h"
 #include "ErrorReport.h"
@@ -13,10 +17,38 @@
 #include "SharedState.h"
 #include "StandardNumberText.h"
 #include "Table.h"
+#include "Uncertainty.h"
 
 namespace {
 constexpr double XBoxX = 1000, XBoxY = 6200;  // twips of the screen
 constexpr Color WarningColor = 255;           // red
+}  // namespace
+
+namespace {
+// With the bands on: the fitted value's 95 % intervals under it, "Y = y ± t·se" with
+// the interval of a new measurement.
+void ShowIntervalsAt(Surface& d, double x) {
+    if (!Shared.BandsShown) return;
+    const BandsAtX b = BandsAt(SpreadOfFit(), x);
+    // Six digits, with the decimal point of the value above them.
+    const auto figure = [](double v) {
+        if (!std::isfinite(v)) return std::string("не вычислено");
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6G", v);
+        return std::string(text);
+    };
+    d.MoveTo(100, 416);
+    d.SetBold(false);
+    // Symmetric on Y; a linearised fit's interval, carried back, is not.
+    const std::string reach =
+        FitIsOnY() ? " ± " + figure((b.confidence.high - b.confidence.low) / 2) : "";
+    d.Print("Y = " + figure(b.y) + reach + " (95 %: от " + figure(b.confidence.low) + " до " +
+            figure(b.confidence.high) + ")");
+    d.MoveTo(100, 430);
+    d.Print("новое измерение, 95 %: от " + figure(b.prediction.low) + " до " +
+            figure(b.prediction.high));
+    d.SetBold(true);
+}
 }  // namespace
 
 void ResultsWindow::Command5Click() {
@@ -64,6 +96,7 @@ void ResultsWindow::Interpolate() {
         d.SetForeColor(0);
     } else {
         d.Print("Y(" + typed + ") = " + StandardNumberText(y));
+        ShowIntervalsAt(d, x);
         if (s.DataXMin < x && x < s.DataXMax) {
             d.SetDrawStyle(LineStyle::Dotted);
             const double px = ToPixelX(x), py = GraphBandHeight - ToPixelY(y);

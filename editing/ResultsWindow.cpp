@@ -59,6 +59,7 @@ ResultsWindow::ResultsWindow()
     Text1->installEventFilter(this);
     SetUpDataExchange();
     SetUpFitOnY();
+    SetUpBands();
 }
 
 std::vector<CaptionButton*> ResultsWindow::Commands() const {
@@ -110,6 +111,7 @@ bool ResultsWindow::RunGuardedComputation() {
     Command5->hide();
     Command6->hide();
     update();
+    FollowResiduals();
     return false;
 }
 
@@ -118,6 +120,7 @@ void ResultsWindow::ShowFit() {
     ShowTable(Drawing());
     fitOnDisplay_ = true;
     update();
+    FollowResiduals();
 }
 
 void ResultsWindow::Redraw() {

@@ -17,6 +17,8 @@
 #include "FormWindow.h"
 #include "PointTable.h"
 
+class ResidualWindow;
+
 class ResultsWindow : public FormWindow {
     Q_OBJECT
 public:
@@ -58,6 +60,12 @@ public:
     void ShowSpread();
     // After a fit in the mode on Y whose refinement failed: says so, in words.
     void TellIfRefinementFailed();
+    // The 95 % bands on or off, and the window redrawn (Ctrl+B, the menu).
+    void ToggleBands();
+    // "Остатки" of the fit on display, in a window that follows every refit (F4, the
+    // menu).
+    void ShowResiduals();
+    ResidualWindow* Residuals() const { return residuals_; }
 
     // How Command4 (remove a pair) is offered when a handler returns the window to
     // its results: the designed rules differ from handler to handler, and are kept.
@@ -148,6 +156,12 @@ private:
     void EndInterpolation();
 
     void SetUpFitOnY();
+
+    // The bands and the residuals (BandsCommand.cpp).
+    void SetUpBands();
+    // Draws the residuals of the fit now on display where their window is open.
+    void FollowResiduals();
+    ResidualWindow* residuals_ = nullptr;  // a child window, made on first use
 
     // Ways in and out besides the buttons (DataExchange.cpp).
     void SetUpDataExchange();

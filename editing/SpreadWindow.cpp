@@ -45,6 +45,26 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
     for (int r = 0; r < rows; ++r) height += Table->verticalHeader()->sectionSizeHint(r);
     Table->setFixedHeight(height);
 
+    // The coefficients' correlations, a matrix of their own under the table.
+    const auto correlations = CorrelationRows(spread_, ReadableFigure);
+    if (!correlations.empty()) {
+        const int size = static_cast<int>(correlations.size());
+        Correlations = new QTableWidget(size - 1, size - 1, this);
+        for (int c = 1; c < size; ++c) {
+            Correlations->setHorizontalHeaderItem(
+                c - 1, new QTableWidgetItem(QString::fromStdString(correlations[0][c])));
+            Correlations->setVerticalHeaderItem(
+                c - 1, new QTableWidgetItem(QString::fromStdString(correlations[c][0])));
+            for (int r = 1; r < size; ++r) {
+                auto* item = new QTableWidgetItem(QString::fromStdString(correlations[r][c]));
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                Correlations->setItem(r - 1, c - 1, item);
+            }
+        }
+        Correlations->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        Correlations->resizeColumnsToContents();
+    }
+
     std::string summary;
     for (const auto& [label, value] : SpreadSummary(spread_, ReadableFigure))
         summary += label + ": " + value + "\n";
@@ -55,6 +75,10 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Table);
     layout->addWidget(Summary);
+    if (Correlations) {
+        layout->addWidget(new QLabel(QStringLiteral("Корреляции коэффициентов:"), this));
+        layout->addWidget(Correlations);
+    }
     resize(sizeHint());
 }
 

@@ -16,6 +16,7 @@ public:
     SpreadWindow(QWidget* parent, FitSpread spread);
     QTableWidget* Table = nullptr;
     QLabel* Summary = nullptr;
+    QTableWidget* Correlations = nullptr;  // none where the errors were not computed
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

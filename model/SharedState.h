@@ -59,6 +59,9 @@ struct SharedState {
     // The fit on display: the linearised least squares (0, the default) or least
     // squares on Y (1); how the last refinement on Y ended, and its iterations.
     std::uint8_t FitMode = 0;
+    // The 95 % confidence and prediction bands on the graph, the page and the
+    // interpolation (switched by the user; off by default).
+    bool BandsShown = false;
     std::uint8_t RefinementOutcome = 0;
     std::int16_t RefinementIterations = 0;
 

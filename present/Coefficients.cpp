@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "BandDrawing.h"
 #include "EngineCodes.h"
 #include "FitModeText.h"
 #include "FormulaKinds.h"
@@ -31,13 +32,18 @@ void StartValues(Surface& surface, const Sheet& sheet) {
 }
 
 // In the mode on Y, which fit the panel shows, a blank line under its last line; in the
-// linearised mode (the default) nothing, so that the panel is as designed.
+// linearised mode (the default) nothing, so that the panel is as designed. With the
+// bands on, their legend a blank line further down.
 void DrawFitMark(Surface& surface, const Sheet& sheet, double x, double lastLineY) {
-    if (Shared.FitMode != FitOnY) return;
-    if (sheet.colouredCoefficients) surface.SetForeColor(Shared.HeadingColor);
-    surface.SetBold(true);
-    surface.MoveTo(x, lastLineY + 2 * LinePitch);
-    surface.Print(FitMethodName(FitIsOnY()));
+    double next = lastLineY + 2 * LinePitch;
+    if (Shared.FitMode == FitOnY) {
+        if (sheet.colouredCoefficients) surface.SetForeColor(Shared.HeadingColor);
+        surface.SetBold(true);
+        surface.MoveTo(x, next);
+        surface.Print(FitMethodName(FitIsOnY()));
+        next += 2 * LinePitch;
+    }
+    DrawBandLegend(surface, x, next);
 }
 
 void DrawEquation(Surface& surface, const Sheet& sheet) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "BandDrawing.h"
 #include "Coefficients.h"
 #include "EngineCodes.h"
 #include "ErrorReport.h"
@@ -123,6 +124,7 @@ void DrawGraphAndCoefficients(Surface& surface, const Sheet& sheet) {
         surface.Circle(px + sheet.offsetX, py + sheet.offsetY, 1, s.ComputedColor);
     }
     DrawCurve(surface, sheet);
+    DrawBands(surface, sheet);
     DrawCoefficients(surface, sheet);
 }
 

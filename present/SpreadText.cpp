@@ -37,6 +37,20 @@ std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& 
     return lines;
 }
 
+std::vector<std::vector<std::string>> CorrelationRows(const FitSpread& spread,
+                                                      std::string (*number)(double)) {
+    std::vector<std::vector<std::string>> rows;
+    const std::size_t m = spread.correlation.size();
+    if (m == 0) return rows;
+    rows.push_back({"Корреляции"});
+    for (const CoefficientSpread& c : spread.coefficients) rows.back().push_back(c.name);
+    for (std::size_t i = 0; i < m; ++i) {
+        rows.push_back({spread.coefficients[i].name});
+        for (std::size_t j = 0; j < m; ++j) rows.back().push_back(number(spread.correlation[i][j]));
+    }
+    return rows;
+}
+
 std::string SpreadText(const FitSpread& spread) {
     const auto summary = SpreadSummary(spread, ExactFigure);
     std::string text = summary[0].first + "\t" + summary[0].second + "\n";
@@ -48,5 +62,9 @@ std::string SpreadText(const FitSpread& spread) {
                 ExactFigure(c.low) + "\t" + ExactFigure(c.high) + "\n";
     for (std::size_t i = 1; i < summary.size(); ++i)
         text += summary[i].first + "\t" + summary[i].second + "\n";
+    for (const auto& row : CorrelationRows(spread, ExactFigure)) {
+        for (std::size_t c = 0; c < row.size(); ++c) text += (c ? "\t" : "") + row[c];
+        text += "\n";
+    }
     return text;
 }

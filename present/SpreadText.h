@@ -17,6 +17,12 @@ const std::vector<std::string>& SpreadHeadings();
 std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& spread,
                                                                std::string (*number)(double));
 
+// The coefficients' correlation matrix as rows of texts: a heading row (an empty cell,
+// then the names), then a row per coefficient (its name, then the figures); empty
+// where the errors were not computed. Figures through the given number text.
+std::vector<std::vector<std::string>> CorrelationRows(const FitSpread& spread,
+                                                      std::string (*number)(double));
+
 // Tab-separated for a spreadsheet, every figure at full precision: the method line,
-// the table with its headings, then the summary's other lines.
+// the table with its headings, the summary's other lines, then the correlation matrix.
 std::string SpreadText(const FitSpread& spread);
