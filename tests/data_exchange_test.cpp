@@ -34,6 +34,7 @@
 #include "PointSetup.h"
 #include "PointSources.h"
 #include "QuestionWindow.h"
+#include "ResidualWindow.h"
 #include "ResultsFixture.h"
 #include "ScratchFolder.h"
 #include "SharedState.h"
@@ -443,6 +444,50 @@ TEST_F(DataExchange, FitOnYSwitchedByItsShortcut) {
     EXPECT_EQ(driver.SeenBoxes().back().prompt,
               "Уточнение по Y не сошлось: шаг вышел за пределы чисел двойной точности. "
               "Показан линеаризованный МНК.");
+}
+
+// The bands: on, the graph carries four thin lines in the band colours between the
+// curve's samples and the legend under the panel, and the interpolation their
+// intervals; off again, the window is pixel for pixel as before. F4 opens the
+// residuals, which follow a refit.
+TEST_F(DataExchange, BandsAndResidualsComeAndGoAtTheUsersWord) {
+    FitToResults({{"0", "2938"},
+                  {"10", "7354"},
+                  {"20", "11900"},
+                  {"30", "17000"},
+                  {"40", "47200"},
+                  {"50", "79100"},
+                  {"60", "119600"}},
+                 KindExponential);
+    const QImage before = results().DrawingImage().Image().copy();
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    const auto lines = std::count_if(Drawn().begin(), Drawn().end(), [](const SurfaceOp& op) {
+        return op.kind == SurfaceOp::Line && op.width == 1 &&
+               (op.color == 0xFF8000 || op.color == 0x008000);
+    });
+    EXPECT_GT(lines, 4 * 200) << "four lines over most of the 301 samples";
+    EXPECT_TRUE(std::any_of(Drawn().begin(), Drawn().end(), [](const SurfaceOp& op) {
+        return op.text == "— доверительная полоса 95 %";
+    }));
+    EXPECT_NE(results().DrawingImage().Image(), before);
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    EXPECT_EQ(results().DrawingImage().Image(), before) << "off: as specified";
+
+    Key(&results(), QKeySequence(Qt::Key_F4));
+    ASSERT_NE(results().Residuals(), nullptr);
+    EXPECT_TRUE(results().Residuals()->isVisible());
+    const auto residualOps = [this] {
+        return results().Residuals()->DrawingImage().OpsSinceClear();
+    };
+    const auto circles = [&] {
+        const auto ops = residualOps();
+        return std::count_if(ops.begin(), ops.end(),
+                             [](const SurfaceOp& op) { return op.kind == SurfaceOp::Circle; });
+    };
+    EXPECT_EQ(circles(), 7);
+    Clipboard("X\tY\n0\t1\n1\t3\n2\t5\n3\t7\n4\t9.5\n");
+    Key(&results(), QKeySequence::Paste);
+    EXPECT_EQ(circles(), 5) << "the residuals follow the refit";
 }
 
 // Writes the report of the typical road as a PDF where the PDF test asks for it.
