@@ -194,7 +194,8 @@ bool InverseGram(const ProblemColumns& a, int n, int m, GramInverse& result) {
         for (int q2 = 0; q2 < m; ++q2) {
             double sum = 0;
             for (int l = std::max(q1, q2); l < m; ++l) sum = sum + inverse[q1][l] * inverse[q2][l];
-            const int k1 = static_cast<int>(f.order[q1]) + 1, k2 = static_cast<int>(f.order[q2]) + 1;
+            const int k1 = static_cast<int>(f.order[q1]) + 1,
+                      k2 = static_cast<int>(f.order[q2]) + 1;
             result[k1][k2] = std::ldexp(sum, -f.exponent[k1] - f.exponent[k2]);
             if (!std::isfinite(result[k1][k2])) return false;
         }

@@ -36,9 +36,7 @@ void DrawResidualPlot(Surface& surface, double width, double height) {
     const double xSpan = xHigh > xLow ? xHigh - xLow : 1;
     const double plotWidth = width - Left - Right, plotHeight = height - Top - Bottom;
     // The points a little inside the frame at either end of X.
-    const auto px = [&](double x) {
-        return Left + (0.03 + 0.94 * (x - xLow) / xSpan) * plotWidth;
-    };
+    const auto px = [&](double x) { return Left + (0.03 + 0.94 * (x - xLow) / xSpan) * plotWidth; };
     const auto py = [&](double r) { return Top + (reach - r) / (2 * reach) * plotHeight; };
 
     surface.SetBold(true);
