@@ -55,6 +55,15 @@ void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
         commands.insert(commands.end(),
                         {&ResultsWindow::ToggleBands, &ResultsWindow::ShowResiduals});
     }
+    // The history's steps, named (UndoCommand.cpp).
+    if (history_.CanUndo()) {
+        items.push_back("Отменить: " + history_.UndoName() + "\tCtrl+Z");
+        commands.push_back(&ResultsWindow::UndoStep);
+    }
+    if (history_.CanRedo()) {
+        items.push_back("Вернуть: " + history_.RedoName() + "\tCtrl+Shift+Z");
+        commands.push_back(&ResultsWindow::RedoStep);
+    }
     const int chosen = TheDialogs().ChooseFromMenu(items, xPixels, yPixels);
     if (chosen >= 0 && chosen < static_cast<int>(commands.size())) (this->*commands[chosen])();
 }

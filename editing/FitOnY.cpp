@@ -30,6 +30,7 @@ void ResultsWindow::ToggleFitMode() {
     s.FitMode = s.FitMode == FitOnY ? FitLinearised : FitOnY;
     Drawing().Clear();
     if (RunGuardedComputation()) ShowFit();
+    RecordStep(lastRule_);
     if (s.FitMode == FitOnY && fitOnDisplay_ && !IsRefinableKind(s.FormulaKind))
         TheDialogs().Inform("Для зависимости " + s.FormulaTexts[s.FormulaKind] +
                                 " линеаризованный МНК и есть МНК по Y: коэффициенты те же.",

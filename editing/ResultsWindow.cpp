@@ -60,6 +60,7 @@ ResultsWindow::ResultsWindow()
     SetUpDataExchange();
     SetUpFitOnY();
     SetUpBands();
+    SetUpUndo();
 }
 
 std::vector<CaptionButton*> ResultsWindow::Commands() const {
@@ -151,6 +152,8 @@ void ResultsWindow::ReturnToResults(RemovalRule rule, Caption caption) {
     ShowCommandSet(rule);
     if (caption == Caption::Results) SetCaption(ResultsCaption);
     state_ = State::Results;
+    lastRule_ = rule;
+    RecordStep(rule);
 }
 
 void ResultsWindow::Command1Click() { EndProgram(); }

@@ -16,6 +16,7 @@
 #include "Controls.h"
 #include "FormWindow.h"
 #include "PointTable.h"
+#include "Work.h"
 
 class ResidualWindow;
 
@@ -66,6 +67,11 @@ public:
     // menu).
     void ShowResiduals();
     ResidualWindow* Residuals() const { return residuals_; }
+    // Takes back, or brings again, the last change of the work (Ctrl+Z, Ctrl+Shift+Z,
+    // the menu), and shows the window as it was then.
+    void UndoStep();
+    void RedoStep();
+    const WorkHistory& History() const { return history_; }
 
     // How Command4 (remove a pair) is offered when a handler returns the window to
     // its results: the designed rules differ from handler to handler, and are kept.
@@ -162,6 +168,13 @@ private:
     // Draws the residuals of the fit now on display where their window is open.
     void FollowResiduals();
     ResidualWindow* residuals_ = nullptr;  // a child window, made on first use
+
+    // Undo and redo (UndoCommand.cpp): a step recorded at every return to the results.
+    void SetUpUndo();
+    void RecordStep(RemovalRule rule);
+    void ShowStep();
+    WorkHistory history_;
+    RemovalRule lastRule_ = RemovalRule::Strict;  // of the last return to the results
 
     // Ways in and out besides the buttons (DataExchange.cpp).
     void SetUpDataExchange();

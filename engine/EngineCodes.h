@@ -32,12 +32,6 @@ inline bool ProductSafelyInRange(double a, double b) {
 // never as a number.
 inline constexpr double NotComputed = std::numeric_limits<double>::quiet_NaN();
 
-// Which fit the engine sequence leaves on display (Shared.FitMode): the linearised
-// least squares of the formula list, or least squares on Y itself.
-enum FitModeCode : std::uint8_t {
-    FitLinearised = 0,
-    FitOnY = 1,
-};
 
 // How the refinement on Y of the last engine sequence ended (Shared.RefinementOutcome).
 enum RefinementCode : std::uint8_t {

@@ -22,6 +22,13 @@ inline constexpr int MaxUnknowns = 20;  // solver capacity
 inline constexpr int FormulaCount = 13;
 inline constexpr int MaxCurvePoints = 301;
 
+// Which fit the engine sequence leaves on display (SharedState::FitMode): the
+// linearised least squares of the formula list, or least squares on Y itself.
+enum FitModeCode : std::uint8_t {
+    FitLinearised = 0,
+    FitOnY = 1,
+};
+
 struct SharedState {
     // Point set: elements 1..PointCount are in use, ordered by X after every entry,
     // addition and successful correction.

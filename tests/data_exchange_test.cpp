@@ -490,6 +490,58 @@ TEST_F(DataExchange, BandsAndResidualsComeAndGoAtTheUsersWord) {
     EXPECT_EQ(circles(), 5) << "the residuals follow the refit";
 }
 
+// Remove pair 3, correct another, change the formula: three undos show the first
+// results window again, pixel for pixel, and three redos the last; each step named.
+TEST_F(DataExchange, UndoAndRedoShowEveryStepAsItWas) {
+    FitToResults(Line(6), KindPolynomial, "1");
+    const auto image = [this] { return results().DrawingImage().Image().copy(); };
+    std::vector<QImage> shown = {image()};
+    std::vector<std::vector<std::string>> buttons = {Visible()};
+    Press(results().Command4);
+    ClickWindow(Cell(1, 3).x(), Cell(1, 3).y());
+    ASSERT_TRUE(Form4Loaded());
+    QTest::mouseClick(Form4().Command1, Qt::LeftButton);
+    ASSERT_TRUE(WaitUntil([] { return !Form4Loaded(); }));
+    EXPECT_EQ(results().History().UndoName(), "удаление пары 3");
+    shown.push_back(image());
+    buttons.push_back(Visible());
+    Press(results().Command7);
+    ClickWindow(Cell(2, 2).x(), Cell(2, 2).y());
+    ASSERT_TRUE(results().Text1->isVisible());
+    results().Text1->selectAll();
+    QTest::keyClicks(results().Text1, QStringLiteral("9"));
+    QTest::keyClick(results().Text1, Qt::Key_Return);
+    EXPECT_EQ(results().History().UndoName(), "исправление пары 2");
+    shown.push_back(image());
+    buttons.push_back(Visible());
+    Press(results().Command2);
+    ClickListLine(KindExponential - 1);
+    ASSERT_TRUE(WaitUntil([&] { return !results().List1->isVisible(); }));
+    EXPECT_EQ(results().History().UndoName(), "смена зависимости");
+    shown.push_back(image());
+    buttons.push_back(Visible());
+
+    for (int step = 2; step >= 0; --step) {
+        Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        EXPECT_EQ(image(), shown[step]) << "after undo to step " << step;
+        EXPECT_EQ(Visible(), buttons[step]) << "after undo to step " << step;
+    }
+    EXPECT_FALSE(results().History().CanUndo());
+    EXPECT_EQ(results().History().RedoName(), "удаление пары 3");
+    for (int step = 1; step <= 3; ++step) {
+        Key(&results(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        EXPECT_EQ(image(), shown[step]) << "after redo to step " << step;
+    }
+    EXPECT_FALSE(results().History().CanRedo());
+    // A new edit after an undo drops the steps that could have been redone.
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    driver.Ok();  // a polynomial is fitted on Y already, and the window says so
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    ASSERT_TRUE(WaitUntil([this] { return driver.Done(); }));
+    EXPECT_EQ(results().History().UndoName(), "МНК по Y");
+    EXPECT_FALSE(results().History().CanRedo());
+}
+
 // Writes the report of the typical road as a PDF where the PDF test asks for it.
 TEST_F(DataExchange, ReportAsPdf) {
     const char* out = std::getenv("APPROX_PDF_OUT");

@@ -1,0 +1,117 @@
+#include "Work.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "FormulaChoice.h"
+#include "FormulaKinds.h"
+
+namespace {
+std::pair<std::string, std::string> PairAt(const Work& w, int i) {
+    return {w.xText[i], w.yText[i]};
+}
+
+// The pairs of a that b does not hold (by their texts), counted with repeats.
+std::vector<int> Missing(const Work& a, const Work& b) {
+    std::vector<std::pair<std::string, std::string>> left;
+    for (int i = 1; i <= b.pointCount; ++i) left.push_back(PairAt(b, i));
+    std::vector<int> missing;
+    for (int i = 1; i <= a.pointCount; ++i) {
+        const auto found = std::find(left.begin(), left.end(), PairAt(a, i));
+        if (found == left.end())
+            missing.push_back(i);
+        else
+            left.erase(found);
+    }
+    return missing;
+}
+}  // namespace
+
+bool Work::SameFit(const Work& o) const {
+    if (pointCount != o.pointCount || kind != o.kind || degree != o.degree || fitMode != o.fitMode)
+        return false;
+    for (int i = 1; i <= pointCount; ++i)
+        if (xText[i] != o.xText[i] || yText[i] != o.yText[i] || x[i] != o.x[i] || y[i] != o.y[i])
+            return false;
+    return true;
+}
+
+Work WorkOfSharedState() {
+    const auto& s = Shared;
+    Work w;
+    w.pointCount = s.PointCount;
+    for (int i = 1; i <= s.PointCount; ++i) {
+        w.x[i] = s.PointX[i];
+        w.y[i] = s.PointY[i];
+        w.xText[i] = s.PointXText[i];
+        w.yText[i] = s.PointYText[i];
+    }
+    w.kind = s.FormulaKind;
+    w.degree = IsPolynomialKind(s.FormulaKind) ? s.TypedDegree : 0;
+    w.fitMode = s.FitMode;
+    w.bandsShown = s.BandsShown;
+    return w;
+}
+
+bool ApplyWork(const Work& w) {
+    auto& s = Shared;
+    s.PointCount = w.pointCount;
+    for (int i = 1; i <= w.pointCount; ++i) {
+        s.PointX[i] = w.x[i];
+        s.PointY[i] = w.y[i];
+        s.PointXText[i] = w.xText[i];
+        s.PointYText[i] = w.yText[i];
+    }
+    s.FitMode = w.fitMode;
+    s.BandsShown = w.bandsShown;
+    return TakeFormula(w.kind, w.degree);
+}
+
+std::string StepName(const Work& before, const Work& after) {
+    if (before.kind != after.kind || before.degree != after.degree) return "смена зависимости";
+    if (before.fitMode != after.fitMode)
+        return after.fitMode == FitOnY ? "МНК по Y" : "линеаризованный МНК";
+    const std::vector<int> gone = Missing(before, after), come = Missing(after, before);
+    if (gone.size() == 1 && come.empty()) return "удаление пары " + std::to_string(gone[0]);
+    if (come.size() == 1 && gone.empty()) return "добавление пары " + std::to_string(come[0]);
+    if (gone.size() == 1 && come.size() == 1) return "исправление пары " + std::to_string(gone[0]);
+    return "замена точек";
+}
+
+void WorkHistory::Record(Work now) {
+    if (!steps_.empty() && steps_[current_].SameFit(now)) {
+        steps_[current_] = std::move(now);
+        return;
+    }
+    if (!steps_.empty()) steps_.resize(current_ + 1);
+    steps_.push_back(std::move(now));
+    if (steps_.size() > HistoryDepth) steps_.erase(steps_.begin());
+    current_ = steps_.size() - 1;
+}
+
+std::string WorkHistory::UndoName() const {
+    return CanUndo() ? StepName(steps_[current_ - 1], steps_[current_]) : std::string();
+}
+
+std::string WorkHistory::RedoName() const {
+    return CanRedo() ? StepName(steps_[current_], steps_[current_ + 1]) : std::string();
+}
+
+bool WorkHistory::Undo() {
+    if (!CanUndo()) return false;
+    --current_;
+    ApplyWork(steps_[current_]);
+    return true;
+}
+
+bool WorkHistory::Redo() {
+    if (!CanRedo()) return false;
+    ++current_;
+    ApplyWork(steps_[current_]);
+    return true;
+}
+
+void WorkHistory::Clear() {
+    steps_.clear();
+    current_ = 0;
+}
