@@ -21,9 +21,11 @@
 #include "FileText.h"
 #include "FitModeText.h"
 #include "FormulaChoice.h"
+#include "FormulaKinds.h"
 #include "NumberText.h"
 #include "PointSources.h"
 #include "PointTable.h"
+#include "SessionFile.h"
 #include "SharedState.h"
 #include "Uncertainty.h"
 #include "WholeFile.h"
@@ -37,6 +39,7 @@ const char* const Usage =
     "  approximation --compare ФАЙЛ [--on-y] [--columns X,Y]\n"
     "                                         все зависимости, лучшая первой (AICc)\n"
     "  approximation --fit ФОРМУЛА ФАЙЛ [--on-y] [--columns X,Y] [--at X,X...]\n"
+    "  approximation --fit РАБОТА.approx       формула сохранённой работы\n"
     "                                         одна зависимость: коэффициенты с\n"
     "                                         ошибками, 95%-интервалы и таблица\n"
     "  approximation --help | --version\n"
@@ -63,6 +66,20 @@ std::string Number(const std::optional<double>& value) { return value ? Number(*
 // (none: as the table shows them); false with the message given when there is no
 // valid table.
 bool TakePoints(const std::string& file, const std::optional<ColumnRequest>& columns) {
+    // A saved work is read as a file of points: its points (its formula where the
+    // command names none).
+    if (file != "-" && IsSessionFile(file)) {
+        std::string error;
+        const std::optional<Work> work = ReadSessionFile(file, error);
+        if (!work) {
+            Refuse("работа не взята из файла «" + FileNameOf(file) + "»: " + error);
+            return false;
+        }
+        const std::uint8_t mode = Shared.FitMode;
+        ApplyWork(*work);
+        Shared.FitMode = mode;
+        return true;
+    }
     PointTable table;
     if (file == "-") {
         const FileText read = ReadStreamText(STDIN_FILENO);
@@ -275,14 +292,22 @@ int Run(const std::vector<std::string>& args) {
     FillFormulaTexts();
     const Arguments read = ReadArguments(args);
     if (!read.fault.empty()) return Refuse(read.fault + "; см. --help");
-    const std::size_t wanted = command == "--fit" ? 2 : 1;
+    // --fit FILE alone takes the formula a saved work holds.
+    const bool formulaOfWork = command == "--fit" && read.operands.size() == 1 &&
+                               read.operands[0] != "-" && IsSessionFile(read.operands[0]);
+    const std::size_t wanted = command == "--fit" && !formulaOfWork ? 2 : 1;
     if (read.operands.size() != wanted)
         return Refuse(command == "--fit" ? "после «--fit» нужны ФОРМУЛА и ФАЙЛ; см. --help"
                                          : "после «--compare» нужен ФАЙЛ; см. --help");
     if (read.at && command != "--fit") return Refuse("«--at» — только после --fit; см. --help");
     if (!TakePoints(read.operands.back(), read.columns)) return BadInput;
-    return command == "--fit" ? Fit(read.operands[0], read.at.value_or(std::vector<double>{}))
-                              : Compare();
+    if (command != "--fit") return Compare();
+    const std::string formula = formulaOfWork ? std::to_string(Shared.FormulaKind) +
+                                                    (IsPolynomialKind(Shared.FormulaKind)
+                                                         ? ":" + std::to_string(Shared.TypedDegree)
+                                                         : std::string())
+                                              : read.operands[0];
+    return Fit(formula, read.at.value_or(std::vector<double>{}));
 }
 
 // Standard output and standard error written whole: a failure to write either (a

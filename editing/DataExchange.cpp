@@ -12,6 +12,7 @@
 #include "PrintReport.h"
 #include "ResultsText.h"
 #include "ResultsWindow.h"
+#include "SessionFile.h"
 #include "SharedState.h"
 
 void ResultsWindow::SetUpDataExchange() {
@@ -55,6 +56,8 @@ void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
         commands.insert(commands.end(),
                         {&ResultsWindow::ToggleBands, &ResultsWindow::ShowResiduals});
     }
+    items.push_back("Сохранить работу…\tCtrl+Shift+S");
+    commands.push_back(&ResultsWindow::SaveWork);
     // The history's steps, named (UndoCommand.cpp).
     if (history_.CanUndo()) {
         items.push_back("Отменить: " + history_.UndoName() + "\tCtrl+Z");
@@ -69,7 +72,14 @@ void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {
 }
 
 void ResultsWindow::OpenPoints() {
-    if (const auto table = PointsOfChosenFile()) ReplacePoints(*table);
+    const std::string path = AskFileToOpen();
+    if (path.empty()) return;
+    // A saved work replaces the whole work; a table, the points.
+    if (IsSessionFile(path)) {
+        if (const auto work = WorkOfSessionFile(path)) ShowWork(*work);
+        return;
+    }
+    if (const auto table = PointsOfFile(path)) ReplacePoints(*table);
 }
 
 void ResultsWindow::PastePoints() {

@@ -72,6 +72,9 @@ public:
     void UndoStep();
     void RedoStep();
     const WorkHistory& History() const { return history_; }
+    // A saved work (a session file) made the work on display: its points, formula,
+    // fit mode and view settings, fitted and shown; the history starts afresh.
+    void ShowWork(const Work& work);
 
     // How Command4 (remove a pair) is offered when a handler returns the window to
     // its results: the designed rules differ from handler to handler, and are kept.
@@ -185,6 +188,7 @@ private:
     void SavePoints();
     void CopyResults();
     void SaveReportPdf();
+    void SaveWork();
 };
 
 // The results window, loaded on first reference.

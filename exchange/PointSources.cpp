@@ -57,8 +57,10 @@ std::optional<PointTable> PointsOfClipboard() {
     return AskedTable({ClipboardText(), {}}, "в буфере обмена нет точек", "буфера обмена");
 }
 
+std::string AskFileToOpen() { return TheDialogs().OpenFileName("Открыть файл с точками"); }
+
 std::optional<PointTable> PointsOfChosenFile() {
-    const std::string path = TheDialogs().OpenFileName("Открыть файл с точками");
+    const std::string path = AskFileToOpen();
     if (path.empty()) return std::nullopt;
     return PointsOfFile(path);
 }

@@ -27,6 +27,8 @@ PointTable PointTableOfFile(const std::string& path, std::optional<ColumnRequest
 std::optional<PointTable> PointsOfFile(const std::string& path);
 // The points on the clipboard; none as above.
 std::optional<PointTable> PointsOfClipboard();
+// The file dialog's answer to "Открыть файл с точками"; empty on Cancel.
+std::string AskFileToOpen();
 // A file of points asked for with the file dialog, then read; none on Cancel.
 std::optional<PointTable> PointsOfChosenFile();
 

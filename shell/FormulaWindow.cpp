@@ -15,6 +15,7 @@
 #include "PointSources.h"
 #include "Program.h"
 #include "ResultsWindow.h"
+#include "SessionFile.h"
 #include "SharedState.h"
 
 namespace {
@@ -49,8 +50,10 @@ FormulaWindow::FormulaWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::C
     List1->installEventFilter(this);
     connect(Command5, &QPushButton::clicked, this, &FormulaWindow::Command5Click);
     setAcceptDrops(true);
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
-            [this] { ReplacePoints(PointsOfChosenFile()); });
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, [this] {
+        if (const std::string path = AskFileToOpen(); !path.empty())
+            OpenPointsOrWork(path, [this](const auto& table) { ReplacePoints(table); });
+    });
     // The comparison of every formula, once the pairs are in and the formulas offered.
     AddComparisonShortcuts(this, [this] {
         if (!ChoosingFormula) return;
@@ -71,7 +74,7 @@ void FormulaWindow::dragEnterEvent(QDragEnterEvent* event) { AcceptFileDrag(even
 
 void FormulaWindow::dropEvent(QDropEvent* event) {
     if (const std::string path = TakeDroppedFile(event); !path.empty())
-        ReplacePoints(PointsOfFile(path));
+        OpenPointsOrWork(path, [this](const auto& table) { ReplacePoints(table); });
 }
 
 bool FormulaWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -185,4 +188,17 @@ void ShowFirstFit() {
     results.ReturnToResults(ResultsWindow::RemovalRule::Strict);
     results.show();
     results.TellIfRefinementFailed();
+}
+
+void OpenPointsOrWork(const std::string& path,
+                      const std::function<void(const std::optional<PointTable>&)>& replacePoints) {
+    if (!IsSessionFile(path)) {
+        replacePoints(PointsOfFile(path));
+        return;
+    }
+    const std::optional<Work> work = WorkOfSessionFile(path);
+    if (!work) return;
+    ResultsWindow& results = Form3();
+    CloseOtherWindows();
+    results.ShowWork(*work);
 }

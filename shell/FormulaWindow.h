@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <functional>
 #include <optional>
 
 #include "Controls.h"
@@ -58,6 +59,12 @@ void FormulaWindowLayout();
 void ChooseFormula(int kind);
 // The same driver from the engine steps on, for the formula the shared state holds.
 void ShowFirstFit();
+
+// A file opened on the title or the formula window (Ctrl+O, a drop, the command line):
+// a saved work goes straight to the results window as it was saved, the caller
+// closed; a table of points goes to replacePoints.
+void OpenPointsOrWork(const std::string& path,
+                      const std::function<void(const std::optional<PointTable>&)>& replacePoints);
 
 // Rebuilds the formula choice and shows it again, with the results window's commands
 // restored behind it.

@@ -10,6 +10,7 @@
 #include "Controls.h"
 #include "DataEntry.h"
 #include "Drops.h"
+#include "FormulaWindow.h"
 #include "Gradient.h"
 #include "PointSources.h"
 #include "Program.h"
@@ -49,8 +50,9 @@ TitleWindow::TitleWindow() : FormWindow(WindowUnits::Twips, FontSpec{Face::MsSan
     PlaceControl(Command2, 0, Command2Top, Command2Width, ButtonHeight);
     connect(Command1, &QPushButton::clicked, this, &TitleWindow::Command1Click);
     setAcceptDrops(true);
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
-            [this] { ReplacePoints(PointsOfChosenFile()); });
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, [this] {
+        if (const std::string path = AskFileToOpen(); !path.empty()) OpenPointFile(path);
+    });
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
             [this] { ReplacePoints(PointsOfClipboard()); });
     connect(Command2, &QPushButton::clicked, this, &TitleWindow::Command2Click);
@@ -137,13 +139,14 @@ void TitleWindow::ReplacePoints(const std::optional<PointTable>& table) {
     ReplacePointsAndChooseFormula(*table);
 }
 
-void TitleWindow::OpenPointFile(const std::string& path) { ReplacePoints(PointsOfFile(path)); }
+void TitleWindow::OpenPointFile(const std::string& path) {
+    OpenPointsOrWork(path, [this](const auto& table) { ReplacePoints(table); });
+}
 
 void TitleWindow::dragEnterEvent(QDragEnterEvent* event) { AcceptFileDrag(event); }
 
 void TitleWindow::dropEvent(QDropEvent* event) {
-    if (const std::string path = TakeDroppedFile(event); !path.empty())
-        ReplacePoints(PointsOfFile(path));
+    if (const std::string path = TakeDroppedFile(event); !path.empty()) OpenPointFile(path);
 }
 
 void TitleWindow::Command2Click() {

@@ -23,6 +23,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "ComparisonWindow.h"
 #include "DialogDriver.h"
@@ -540,6 +541,56 @@ TEST_F(DataExchange, UndoAndRedoShowEveryStepAsItWas) {
     ASSERT_TRUE(WaitUntil([this] { return driver.Done(); }));
     EXPECT_EQ(results().History().UndoName(), "МНК по Y");
     EXPECT_FALSE(results().History().CanRedo());
+}
+
+// The whole work saved (Ctrl+Shift+S, the name without an extension gets ".approx") and
+// opened again: the same window, pixel for pixel; a truncated or newer file refused in
+// words with nothing changed.
+TEST_F(DataExchange, SavedWorkOpensAsItWas) {
+    FitToResults({{"0", "2938"},
+                  {"10", "7354"},
+                  {"20,5", "11900"},
+                  {"30", "17000"},
+                  {"40", "47200"},
+                  {"50", "79100"},
+                  {"60", "119600"}},
+                 KindExponential);
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    const QImage saved = results().DrawingImage().Image().copy();
+    driver.ChooseFile(Path("работа"));
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ASSERT_TRUE(WaitUntil([this] { return driver.Done(); }));
+    std::ifstream in(Path("работа.approx"), std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_NE(text.find("\"format\": \"approximation-session\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"x\": \"20.5\""), std::string::npos) << "the text as stored";
+
+    // Another formula and mode on display, then the work opened with Ctrl+O.
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    ASSERT_NE(results().DrawingImage().Image(), saved);
+    driver.ChooseFile(Path("работа.approx"));
+    Key(&results(), QKeySequence::Open);
+    ASSERT_TRUE(WaitUntil([this] { return driver.Done(); }));
+    EXPECT_EQ(Shared.FitMode, FitOnY);
+    EXPECT_TRUE(Shared.BandsShown);
+    EXPECT_EQ(results().DrawingImage().Image(), saved) << "the window as it was saved";
+
+    const std::string before = Shared.PointYText[3];
+    for (const auto& [name, bad, reason] :
+         {std::tuple{"cut.approx", text.substr(0, text.size() / 2), "файл работы повреждён"},
+          std::tuple{"newer.approx",
+                     std::string("{\"format\": \"approximation-session\", \"version\": 9}"),
+                     "более новой версией программы (версия 9)"}}) {
+        driver.ChooseFile(File(name, bad)).Ok();
+        Key(&results(), QKeySequence::Open);
+        ASSERT_TRUE(WaitUntil([this] { return driver.Done(); }));
+        EXPECT_NE(driver.SeenBoxes().back().prompt.find(reason), std::string::npos)
+            << driver.SeenBoxes().back().prompt;
+        EXPECT_EQ(Shared.PointYText[3], before);
+        EXPECT_EQ(results().DrawingImage().Image(), saved) << name << " changed the window";
+    }
 }
 
 // Writes the report of the typical road as a PDF where the PDF test asks for it.

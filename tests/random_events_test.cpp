@@ -308,7 +308,11 @@ protected:
                                                 QKeySequence(Qt::CTRL | Qt::Key_R),
                                                 QKeySequence(Qt::Key_F3),
                                                 QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                                QKeySequence(Qt::CTRL | Qt::Key_D)};
+                                                QKeySequence(Qt::CTRL | Qt::Key_D),
+                                                QKeySequence(Qt::CTRL | Qt::Key_B),
+                                                QKeySequence(Qt::Key_F4),
+                                                QKeySequence(Qt::CTRL | Qt::Key_Z),
+                                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
             if (Below(2) == 0)
                 QGuiApplication::clipboard()->setText(
                     Below(2) ? QStringLiteral("1\t5\n2\t7\n3\t8\n4\t11\n")
