@@ -32,7 +32,6 @@ inline bool ProductSafelyInRange(double a, double b) {
 // never as a number.
 inline constexpr double NotComputed = std::numeric_limits<double>::quiet_NaN();
 
-
 // How the refinement on Y of the last engine sequence ended (Shared.RefinementOutcome).
 enum RefinementCode : std::uint8_t {
     RefinementNone = 0,       // not tried: the linearised mode, or a kind already on Y
