@@ -8,14 +8,11 @@
 #include "SharedState.h"
 
 void ResultsWindow::SetUpBands() {
-    const std::pair<QKeySequence, void (ResultsWindow::*)()> keys[] = {
+    const std::vector<Shortcut> keys = {
         {QKeySequence(Qt::CTRL | Qt::Key_B), &ResultsWindow::ToggleBands},
         {QKeySequence(Qt::Key_F4), &ResultsWindow::ShowResiduals},
     };
-    for (const auto& [key, command] : keys)
-        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
-            if (state_ == State::Results) (this->*command)();
-        });
+    AddResultsShortcuts(keys);
 }
 
 void ResultsWindow::ToggleBands() {

@@ -16,7 +16,7 @@
 #include "SharedState.h"
 
 void ResultsWindow::SetUpDataExchange() {
-    const std::pair<QKeySequence, void (ResultsWindow::*)()> keys[] = {
+    const std::vector<Shortcut> keys = {
         {QKeySequence::Open, &ResultsWindow::OpenPoints},
         {QKeySequence::Paste, &ResultsWindow::PastePoints},
         {QKeySequence::Save, &ResultsWindow::SavePoints},
@@ -25,10 +25,7 @@ void ResultsWindow::SetUpDataExchange() {
         {QKeySequence(Qt::CTRL | Qt::Key_R), &ResultsWindow::CompareFormulasAndChoose},
         {QKeySequence(Qt::Key_F3), &ResultsWindow::CompareFormulasAndChoose},
     };
-    for (const auto& [key, command] : keys)
-        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
-            if (state_ == State::Results) (this->*command)();
-        });
+    AddResultsShortcuts(keys);
 }
 
 void ResultsWindow::ShowDataMenu(int xPixels, int yPixels) {

@@ -15,14 +15,11 @@
 #include "Uncertainty.h"
 
 void ResultsWindow::SetUpFitOnY() {
-    const std::pair<QKeySequence, void (ResultsWindow::*)()> keys[] = {
+    const std::vector<Shortcut> keys = {
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &ResultsWindow::ToggleFitMode},
         {QKeySequence(Qt::CTRL | Qt::Key_D), &ResultsWindow::ShowSpread},
     };
-    for (const auto& [key, command] : keys)
-        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
-            if (state_ == State::Results) (this->*command)();
-        });
+    AddResultsShortcuts(keys);
 }
 
 void ResultsWindow::ToggleFitMode() {

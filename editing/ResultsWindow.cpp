@@ -1,6 +1,7 @@
 #include "ResultsWindow.h"
 
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QTimer>
 
 #include "Controls.h"
@@ -154,6 +155,13 @@ void ResultsWindow::ReturnToResults(RemovalRule rule, Caption caption) {
     state_ = State::Results;
     lastRule_ = rule;
     RecordStep(rule);
+}
+
+void ResultsWindow::AddResultsShortcuts(const std::vector<Shortcut>& keys) {
+    for (const auto& [key, command] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
+            if (state_ == State::Results) (this->*command)();
+        });
 }
 
 void ResultsWindow::Command1Click() { EndProgram(); }

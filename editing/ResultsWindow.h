@@ -5,6 +5,7 @@
 // the pick prompt, the cell editor). Works in pixels. What the window is doing is
 // its State, set where a command starts or returns to the results.
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +13,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Controls.h"
 #include "FormWindow.h"
@@ -163,6 +166,11 @@ private:
 
     void Interpolate();
     void EndInterpolation();
+
+    // Shortcuts that run their command in the results state only, as every shortcut of
+    // this window does.
+    using Shortcut = std::pair<QKeySequence, void (ResultsWindow::*)()>;
+    void AddResultsShortcuts(const std::vector<Shortcut>& keys);
 
     void SetUpFitOnY();
 

@@ -9,15 +9,12 @@
 #include "SharedState.h"
 
 void ResultsWindow::SetUpUndo() {
-    const std::pair<QKeySequence, void (ResultsWindow::*)()> keys[] = {
+    const std::vector<Shortcut> keys = {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &ResultsWindow::UndoStep},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &ResultsWindow::RedoStep},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ResultsWindow::SaveWork},
     };
-    for (const auto& [key, command] : keys)
-        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command = command] {
-            if (state_ == State::Results) (this->*command)();
-        });
+    AddResultsShortcuts(keys);
 }
 
 void ResultsWindow::RecordStep(RemovalRule rule) {
