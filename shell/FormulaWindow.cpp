@@ -198,6 +198,8 @@ void OpenPointsOrWork(const std::string& path,
     }
     const std::optional<Work> work = WorkOfSessionFile(path);
     if (!work) return;
+    // Straight to the results, past the entry that would have set the colours.
+    SetColourSettings();
     ResultsWindow& results = Form3();
     CloseOtherWindows();
     results.ShowWork(*work);

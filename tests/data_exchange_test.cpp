@@ -577,6 +577,14 @@ TEST_F(DataExchange, SavedWorkOpensAsItWas) {
     EXPECT_TRUE(Shared.BandsShown);
     EXPECT_EQ(results().DrawingImage().Image(), saved) << "the window as it was saved";
 
+    // Named at start, the work opens on the results window as it was saved.
+    UnloadAllWindows();
+    Shared = SharedState{};
+    Form1().show();
+    Form1().OpenPointFile(Path("работа.approx"));
+    ASSERT_TRUE(WaitUntil([this] { return results().isVisible(); }));
+    EXPECT_EQ(results().DrawingImage().Image(), saved) << "opened at start";
+
     const std::string before = Shared.PointYText[3];
     for (const auto& [name, bad, reason] :
          {std::tuple{"cut.approx", text.substr(0, text.size() / 2), "файл работы повреждён"},
