@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Clipboard.h"
 #include "Coefficients.h"
@@ -63,6 +64,17 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
         }
         Correlations->setEditTriggers(QAbstractItemView::NoEditTriggers);
         Correlations->resizeColumnsToContents();
+        // As tall and wide as its cells, as the table above is, up to ten rows and
+        // columns; a larger matrix (a polynomial of high degree) scrolls.
+        int matrixHeight =
+            Correlations->horizontalHeader()->sizeHint().height() + 2 * Correlations->frameWidth();
+        for (int r = 0; r < std::min(size - 1, 10); ++r) matrixHeight += Correlations->rowHeight(r);
+        Correlations->setFixedHeight(matrixHeight);
+        int matrixWidth =
+            Correlations->verticalHeader()->sizeHint().width() + 2 * Correlations->frameWidth();
+        for (int c = 0; c < std::min(size - 1, 10); ++c)
+            matrixWidth += Correlations->columnWidth(c);
+        Correlations->setFixedWidth(matrixWidth);
     }
 
     std::string summary;
