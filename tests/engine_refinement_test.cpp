@@ -194,3 +194,30 @@ TEST(OnYCertified, GaussianPeakInAnyUnitOfX) {
 }
 
 }  // namespace
+
+namespace {
+// The puromycin rates under Y=A*Exp(B*X) on Y, in three units of Y: the same minimum,
+// A scaled and B as it is, to nine digits (the trust region alone stops some nine
+// digits short, differently in each unit).
+TEST(OnYUnits, PuromycinAgreesToNineDigits) {
+    const char* const x[] = {"0.02", "0.02", "0.06", "0.06", "0.11", "0.11",
+                             "0.22", "0.22", "0.56", "0.56", "1.10", "1.10"};
+    const char* const y[] = {"76",  "47",  "97",  "107", "123", "139",
+                             "159", "152", "191", "201", "207", "200"};
+    std::vector<std::pair<double, double>> fits;
+    for (const char* unit : {"", "e13", "e-15"}) {
+        std::vector<TypedPoint> points;
+        for (int i = 0; i < 12; ++i) points.push_back({x[i], std::string(y[i]) + unit});
+        UsePoints(points);
+        ChooseKind(KindExponential);
+        Shared.FitMode = FitOnY;
+        ASSERT_EQ(RunGuardedComputation(), FailNone);
+        ASSERT_EQ(Shared.RefinementOutcome, RefinementDone) << "unit " << unit;
+        fits.emplace_back(Shared.CoefA, Shared.CoefB);
+    }
+    EXPECT_NEAR(fits[1].first / 1e13, fits[0].first, 1e-9 * fits[0].first);
+    EXPECT_NEAR(fits[2].first / 1e-15, fits[0].first, 1e-9 * fits[0].first);
+    EXPECT_NEAR(fits[1].second, fits[0].second, 1e-9 * fits[0].second);
+    EXPECT_NEAR(fits[2].second, fits[0].second, 1e-9 * fits[0].second);
+}
+}  // namespace
