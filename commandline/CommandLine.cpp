@@ -36,9 +36,10 @@ constexpr int OutputFailed = 1, BadInput = 2, RefusedFit = 3;
 const char* const Usage =
     "Использование:\n"
     "  approximation [ФАЙЛ]                  окно программы (с точками из файла)\n"
-    "  approximation --compare ФАЙЛ [--on-y] [--columns X,Y]\n"
+    "  approximation --compare ФАЙЛ [--on-y] [--columns X,Y[,S]]\n"
     "                                         все зависимости, лучшая первой (AICc)\n"
-    "  approximation --fit ФОРМУЛА ФАЙЛ [--on-y] [--columns X,Y] [--at X,X...]\n"
+    "  approximation --fit ФОРМУЛА ФАЙЛ [--on-y] [--columns X,Y[,S]] [--at X,X...]\n"
+    "                                         [--sigma relative|absolute]\n"
     "  approximation --fit РАБОТА.approx       формула сохранённой работы\n"
     "                                         одна зависимость: коэффициенты с\n"
     "                                         ошибками, 95%-интервалы и таблица\n"
@@ -46,7 +47,9 @@ const char* const Usage =
     "ФОРМУЛА: номер в списке 1..13 (полином со степенью: 1:3), или её текст, как\n"
     "Y=A*Exp(B*X). ФАЙЛ \"-\" читается со стандартного ввода. --on-y: МНК по самому\n"
     "Y вместо линеаризованного МНК (для зависимостей 3, 4, 6, 7, 10, 12).\n"
-    "--columns X,Y: столбцы X и Y таблицы, номера с 1 или заголовки.\n"
+    "--columns X,Y[,S]: столбцы X, Y (и погрешности σ Y) таблицы, номера с 1\n"
+    "или заголовки. С σ точки взвешены 1/σ²; --sigma: ошибки коэффициентов по\n"
+    "σ как относительным весам (relative, масштаб χ²/ν) или абсолютным (absolute).\n"
     "--at X,X...: Y в этих X с 95%-интервалами (доверительным и предсказания).\n"
     "Код выхода: 0 сделано, 1 вывод не записан, 2 неверный ввод, 3 расчёт\n"
     "невозможен.\n";
@@ -84,7 +87,7 @@ bool TakePoints(const std::string& file, const std::optional<ColumnRequest>& col
     if (file == "-") {
         const FileText read = ReadStreamText(STDIN_FILENO);
         table = read.outcome ? ReadPointTable(read.text, ReadingOf("нет точек", columns))
-                             : PointTable{{}, read.outcome.error, {}};
+                             : PointTable{{}, read.outcome.error, {}, false};
     } else {
         table = PointTableOfFile(file, columns);
     }
@@ -96,7 +99,7 @@ bool TakePoints(const std::string& file, const std::optional<ColumnRequest>& col
             "точки не взяты из " +
             (file == "-" ? std::string("стандартного ввода") : "файла «" + FileNameOf(file) + "»") +
             ": " + table.error + columnsFound +
-            (table.columns.empty() ? "" : "; укажите их: --columns X,Y"));
+            (table.columns.empty() ? "" : "; укажите их: --columns X,Y или X,Y,S"));
         return false;
     }
     ReplacePointsWith(table);
@@ -190,16 +193,26 @@ int Fit(const std::string& formula, const std::vector<double>& at) {
     std::printf("residual_sum_of_squares\t%s\ndegrees_of_freedom\t%d\nsteps\t%d\n",
                 Number(spread.residualSum).c_str(), spread.degreesOfFreedom,
                 s.RefinementOutcome == RefinementDone ? int(s.RefinementIterations) : 0);
+    if (spread.weighted)
+        std::printf(
+            "sigma_convention\t%s\nchi_square\t%s\nreduced_chi_square\t%s\n"
+            "chi_square_probability\t%s\n",
+            spread.convention == SigmaAbsolute ? "absolute" : "relative",
+            Number(spread.chiSquare).c_str(),
+            Number(spread.chiSquare / spread.degreesOfFreedom).c_str(),
+            Number(spread.chiSquareProbability).c_str());
     const auto& names = spread.coefficients;
     for (std::size_t i = 0; i < spread.correlation.size(); ++i)
         for (std::size_t j = i + 1; j < spread.correlation.size(); ++j)
             std::printf("correlation_of\t%s\t%s\t%s\n", names[i].name.c_str(),
                         names[j].name.c_str(), Number(spread.correlation[i][j]).c_str());
-    std::printf("\nN\tX\tY\tY_computed\tdeviation_percent\n");
+    std::printf(s.SigmaPresent ? "\nN\tX\tY\tsigma\tY_computed\tdeviation_percent\n"
+                               : "\nN\tX\tY\tY_computed\tdeviation_percent\n");
     for (int i = 1; i <= s.PointCount; ++i)
-        std::printf("%d\t%s\t%s\t%s\t%s\n", i, Number(s.PointX[i]).c_str(),
-                    Number(s.PointY[i]).c_str(), Number(s.FitMatrix[i][0]).c_str(),
-                    Number(s.Deviation[i]).c_str());
+        std::printf("%d\t%s\t%s\t%s%s\t%s\n", i, Number(s.PointX[i]).c_str(),
+                    Number(s.PointY[i]).c_str(),
+                    s.SigmaPresent ? (Number(s.PointSigma[i]) + "\t").c_str() : "",
+                    Number(s.FitMatrix[i][0]).c_str(), Number(s.Deviation[i]).c_str());
     for (const double x : at) {
         const BandsAtX b = BandsAt(spread, x);
         std::printf("at\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", Number(x).c_str(), Number(b.y).c_str(),
@@ -216,6 +229,7 @@ struct Arguments {
     std::vector<std::string> operands;
     std::optional<ColumnRequest> columns;
     std::optional<std::vector<double>> at;  // the X of --at
+    std::optional<std::uint8_t> convention;  // of --sigma
     std::string fault;                      // one line naming a wrong or repeated option
 };
 
@@ -248,15 +262,30 @@ Arguments ReadArguments(const std::vector<std::string>& args) {
             onY = true;
             Shared.FitMode = FitOnY;
         } else if (arg == "--columns") {
-            const std::size_t comma =
-                i + 1 < args.size() ? args[i + 1].find(',') : std::string::npos;
+            const std::string list = i + 1 < args.size() ? args[i + 1] : std::string();
+            const std::size_t comma = list.find(','),
+                              second = comma == std::string::npos ? comma : list.find(',', comma + 1);
+            const bool third = second != std::string::npos;
             if (read.columns)
                 read.fault = "параметр «--columns» повторён";
-            else if (comma == std::string::npos)
-                read.fault = "после «--columns» нужны столбцы X,Y (номера или заголовки)";
+            else if (comma == std::string::npos ||
+                     (third && (second + 1 == list.size() ||
+                                list.find(',', second + 1) != std::string::npos)))
+                read.fault = "после «--columns» нужны столбцы X,Y или X,Y,S (номера или заголовки)";
             else
-                read.columns =
-                    ColumnRequest{args[i + 1].substr(0, comma), args[i + 1].substr(comma + 1)};
+                read.columns = ColumnRequest{
+                    list.substr(0, comma),
+                    list.substr(comma + 1, third ? second - comma - 1 : std::string::npos),
+                    third ? list.substr(second + 1) : std::string()};
+            ++i;
+        } else if (arg == "--sigma") {
+            const std::string value = i + 1 < args.size() ? args[i + 1] : std::string();
+            if (read.convention)
+                read.fault = "параметр «--sigma» повторён";
+            else if (value != "relative" && value != "absolute")
+                read.fault = "после «--sigma» нужно relative или absolute";
+            else
+                read.convention = value == "absolute" ? SigmaAbsolute : SigmaRelative;
             ++i;
         } else if (arg == "--at") {
             if (read.at)
@@ -301,6 +330,9 @@ int Run(const std::vector<std::string>& args) {
                                          : "после «--compare» нужен ФАЙЛ; см. --help");
     if (read.at && command != "--fit") return Refuse("«--at» — только после --fit; см. --help");
     if (!TakePoints(read.operands.back(), read.columns)) return BadInput;
+    if (read.convention && !Shared.SigmaPresent)
+        return Refuse("«--sigma» — только для точек с погрешностями σ (--columns X,Y,S)");
+    if (read.convention) Shared.SigmaConvention = *read.convention;
     if (command != "--fit") return Compare();
     const std::string formula = formulaOfWork ? std::to_string(Shared.FormulaKind) +
                                                     (IsPolynomialKind(Shared.FormulaKind)

@@ -66,13 +66,17 @@ BandsAtX BandsAt(const FitSpread& spread, double x) {
             variance = variance + g[k1] * spread.covariance[k1][k2] * g[k2];
     const double se = std::sqrt(std::fmax(variance, 0.0));
     const double s2 = spread.residualDeviation * spread.residualDeviation;
+    // A new measurement's own sigma is not known where the points have uncertainties:
+    // no prediction band then.
     const double reach = spread.tQuantile * se,
-                 predictionReach = spread.tQuantile * std::sqrt(se * se + s2);
-    if (!std::isfinite(reach) || !std::isfinite(predictionReach)) return bands;
+                 predictionReach = spread.weighted ? NotComputed
+                                                   : spread.tQuantile * std::sqrt(se * se + s2);
+    if (!std::isfinite(reach) || (!spread.weighted && !std::isfinite(predictionReach)))
+        return bands;
     if (spread.onY) {
         bands.seMean = se;
         bands.confidence = {*y - reach, *y + reach};
-        bands.prediction = {*y - predictionReach, *y + predictionReach};
+        if (!spread.weighted) bands.prediction = {*y - predictionReach, *y + predictionReach};
         return bands;
     }
     double w = 0;
@@ -84,6 +88,7 @@ BandsAtX BandsAt(const FitSpread& spread, double x) {
                                                       : std::fabs(*y);
     if (std::isfinite(slope * se)) bands.seMean = slope * se;
     bands.confidence = CarriedBack(kind, x, w - reach, w + reach);
-    bands.prediction = CarriedBack(kind, x, w - predictionReach, w + predictionReach);
+    if (!spread.weighted)
+        bands.prediction = CarriedBack(kind, x, w - predictionReach, w + predictionReach);
     return bands;
 }

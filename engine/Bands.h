@@ -8,6 +8,8 @@
 // new measurement. For a linearised fit of the six kinds that transform Y: the same in
 // the linearised variable W, carried back by the inverse transform (e^W, 1/W, X/W), so
 // that the band never crosses where Y cannot go; none where W's band holds the pole.
+// Where the points have uncertainties there is no prediction band: a new measurement's
+// sigma is not known.
 
 #include "EngineCodes.h"
 #include "Uncertainty.h"

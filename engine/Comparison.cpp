@@ -12,6 +12,7 @@
 #include "FormulaChoice.h"
 #include "SharedState.h"
 #include "Uncertainty.h"
+#include "Weights.h"
 
 namespace {
 // One fit of the current formula, as the results window would show it.
@@ -37,7 +38,10 @@ ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
     const int n = s.PointCount;
     const double sumOfSquares = ResidualSumOfSquares();
     double sumOfY = 0;
-    for (int i = 1; i <= n; ++i) sumOfY = sumOfY + s.PointY[i] * s.PointY[i];
+    for (int i = 1; i <= n; ++i) {
+        const double y = s.SigmaPresent ? s.PointY[i] / s.PointSigma[i] : s.PointY[i];
+        sumOfY = sumOfY + y * y;
+    }
     fit.residualSum = sumOfSquares;
     // Zero to working precision: each computed value off by the rounding of its k
     // terms at most (n eps^2 sum Y^2 alone misses a cubic through a line by 5 times).
@@ -45,8 +49,13 @@ ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
     fit.exact = sumOfSquares <= n * rounding * rounding * sumOfY;
     fit.poleInside = PoleBetweenThePoints();
     if (!fit.exact) {
+        // With uncertainties the sum is chi^2 and the likelihood gains the sigmas' term
+        // (as R's logLik of a weighted lm), the same for every formula.
+        const double sigmaTerm = SigmaLikelihoodTerm();
         fit.aicc = CorrectedAkaike(n, fit.coefficients, sumOfSquares);
         fit.bic = BayesianCriterion(n, fit.coefficients, sumOfSquares);
+        if (fit.aicc) *fit.aicc = *fit.aicc + sigmaTerm;
+        if (fit.bic) *fit.bic = *fit.bic + sigmaTerm;
     }
     return fit;
 }

@@ -4,7 +4,8 @@
 // fits it, and ranked by the corrected Akaike criterion on Y, which does not reward
 // extra coefficients. The criteria are those of the normal likelihood, as R's logLik
 // of lm and nls gives them: a fit with k coefficients estimates K = k + 1 parameters,
-// the error variance with them.
+// the error variance with them. Where the points have uncertainties, chi^2 stands
+// for the sum of squares, and -2 ln L gains sum ln sigma^2.
 
 #include <cstdint>
 #include <optional>

@@ -296,11 +296,16 @@ double CorrelationCoefficient() {
     return std::fmax(-1.0, std::fmin(1.0, r));
 }
 
+namespace {
+// The sigma a point's difference is measured in: its own, or 1 without uncertainties.
+double SigmaOf(int i) { return Shared.SigmaPresent ? Shared.PointSigma[i] : 1; }
+}  // namespace
+
 double ResidualSumOfSquares() {
     const auto& s = Shared;
     double sum = 0;
     for (int i = 1; i <= s.PointCount; ++i) {
-        const double r = s.PointY[i] - s.FitMatrix[i][0];
+        const double r = (s.PointY[i] - s.FitMatrix[i][0]) / SigmaOf(i);
         sum = sum + r * r;
     }
     return sum;
@@ -308,11 +313,24 @@ double ResidualSumOfSquares() {
 
 std::optional<double> DeterminationCoefficient() {
     const auto& s = Shared;
+    // The mean of Y, weighted by 1/sigma^2 where the points have uncertainties.
     double mean = 0;
-    for (int i = 1; i <= s.PointCount; ++i) mean = mean + s.PointY[i] / s.PointCount;
+    if (s.SigmaPresent) {
+        double weightSum = 0;
+        for (int i = 1; i <= s.PointCount; ++i) {
+            const double w = 1 / SigmaOf(i) / SigmaOf(i);
+            mean = mean + w * s.PointY[i];
+            weightSum = weightSum + w;
+        }
+        mean = mean / weightSum;
+    } else {
+        for (int i = 1; i <= s.PointCount; ++i) mean = mean + s.PointY[i] / s.PointCount;
+    }
     double total = 0;
-    for (int i = 1; i <= s.PointCount; ++i)
-        total = total + (s.PointY[i] - mean) * (s.PointY[i] - mean);
+    for (int i = 1; i <= s.PointCount; ++i) {
+        const double d = (s.PointY[i] - mean) / SigmaOf(i);
+        total = total + d * d;
+    }
     const double r2 = 1 - ResidualSumOfSquares() / total;
     if (!(total > 0) || !std::isfinite(r2)) return std::nullopt;
     return r2;

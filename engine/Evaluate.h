@@ -63,8 +63,11 @@ double CorrelationCoefficient();
 // linearised response the fit minimised), from the computed values ComputeDeviations
 // left in FitMatrix(i, 0): the coefficient of determination 1 - S / sum (Y - mean Y)^2,
 // and the residual standard deviation sqrt(S / (N - m)), with S = sum (Y - Yc)^2 and m
-// the fit's unknowns. Empty where undefined (all Y equal; no point to spare).
+// the fit's unknowns. Empty where undefined (all Y equal; no point to spare). Where the
+// points have uncertainties every difference is in units of its sigma: S is chi^2,
+// the mean of Y weighted by 1/sigma^2, the deviation that of unit weight.
 std::optional<double> DeterminationCoefficient();
-// S = sum (Y - Yc)^2 over the points, from the computed values in FitMatrix(i, 0).
+// S = sum (Y - Yc)^2 over the points, from the computed values in FitMatrix(i, 0);
+// chi^2 = sum ((Y - Yc) / sigma)^2 where the points have uncertainties.
 double ResidualSumOfSquares();
 std::optional<double> ResidualStandardDeviation();

@@ -8,6 +8,7 @@
 #include "FormulaKinds.h"
 #include "SharedState.h"
 #include "Solver.h"
+#include "Weights.h"
 
 namespace {
 // e^t guarded: FailOverflow above ExpUpperLimit, 0 below ExpLowerLimit.
@@ -129,6 +130,15 @@ bool BuildFitRows() {
         s.FitUnknownCount = static_cast<std::uint8_t>(m);
         for (int i = 1; i <= s.PointCount; ++i)
             if (!BuildTransformedRow(i)) return false;
+    }
+    // Points with uncertainties: each row weighed by its sigma (carried to W where the
+    // formula transforms Y).
+    if (s.SigmaPresent) {
+        RowWeights weights;
+        if (!WeightsOfRows(IsRefinableKind(s.FormulaKind), weights)) return Fail(FailOverflow);
+        for (int i = 1; i <= s.PointCount; ++i)
+            for (int c = 0; c <= s.UnknownCount; ++c)
+                s.FitMatrix[i][c] = s.FitMatrix[i][c] * weights.factor[i];
     }
     s.EvalArg = s.PointX[s.PointCount];
     return true;

@@ -12,6 +12,7 @@
 #include "FormulaGradient.h"
 #include "FormulaKinds.h"
 #include "ReferenceSolution.h"
+#include "Weights.h"
 
 namespace {
 // Steps below this relative size, or a gradient this small, end the refinement: the
@@ -57,10 +58,16 @@ struct Scaled {
         for (int k = 0; k < m; ++k) theta[k] = std::ldexp(gsl_vector_get(p, k), exponent[k]);
         return theta;
     }
-    // dY/d theta_k at point i, false where it cannot be computed.
+    // The weight of point i's residual: 1 without uncertainties.
+    double Weight(int i) const { return problem.weighted ? problem.weight[i] : 1; }
+    // The weighed Y of point i.
+    double WeighedY(int i) const { return problem.y[i] * Weight(i); }
+    // dY/d theta_k at point i, weighed; false where it cannot be computed.
     bool Gradient(const FormulaCoefficients& k, int i, std::array<double, 3>& g) const {
         if (!KindGradient(problem.kind, k, problem.x[i], g)) return false;
         if (RefinedAsLogarithm(problem.kind)) g[0] = g[0] * k.a;
+        if (problem.weighted)
+            for (double& d : g) d = d * problem.weight[i];
         return std::isfinite(g[0]);
     }
 };
@@ -72,7 +79,7 @@ int Residuals(const gsl_vector* p, void* data, gsl_vector* f) {
     for (int i = 0; i < s.problem.n; ++i) {
         std::uint8_t failure = FailNone;
         const double value = refused ? 0 : EvaluateKind(s.problem.kind, k, s.problem.x[i], failure);
-        const double residual = std::ldexp(value - s.problem.y[i], -s.yExponent);
+        const double residual = std::ldexp((value - s.problem.y[i]) * s.Weight(i), -s.yExponent);
         const bool usable = !refused && !failure && std::isfinite(residual);
         gsl_vector_set(f, i, usable ? residual : RefusedStepResidual);
     }
@@ -102,7 +109,7 @@ int NormExponent(double norm) {
 bool ScaleAtStart(Scaled& s, const std::array<double, 3>& theta) {
     const RefinementProblem& problem = s.problem;
     double y = 0;
-    for (int i = 0; i < problem.n; ++i) y = std::max(y, std::fabs(problem.y[i]));
+    for (int i = 0; i < problem.n; ++i) y = std::max(y, std::fabs(s.WeighedY(i)));
     s.yExponent = NormExponent(y);
     const FormulaCoefficients k = s.CoefficientsOf(theta);
     std::array<double, 3> norm{}, g{};
@@ -125,7 +132,7 @@ double OptimalityGap(gsl_multifit_nlinear_workspace* work, const Scaled& s) {
     double residualNorm = 0, responseNorm = 0;
     for (std::size_t i = 0; i < f->size; ++i) {
         residualNorm += gsl_vector_get(f, i) * gsl_vector_get(f, i);
-        const double y = std::ldexp(s.problem.y[i], -s.yExponent);
+        const double y = std::ldexp(s.WeighedY(static_cast<int>(i)), -s.yExponent);
         responseNorm += y * y;
     }
     residualNorm = std::sqrt(residualNorm);
@@ -221,6 +228,9 @@ RefinementProblem ProblemOfTheFit() {
         problem.y[i] = s.PointY[i + 1];
     }
     problem.start = CurrentCoefficients();
+    RowWeights weights;
+    problem.weighted = s.SigmaPresent && WeightsOfRows(false, weights);
+    for (int i = 0; i < s.PointCount; ++i) problem.weight[i] = weights.factor[i + 1];
     return problem;
 }
 

@@ -18,13 +18,18 @@ struct RefinementProblem {
     std::uint8_t kind = 0;
     int n = 0;
     std::array<double, MaxEnteredPoints> x{}, y{};  // 0..n-1
+    // Where the points have uncertainties: each residual's weight, the smallest sigma
+    // over the point's own (see WeightsOfRows); the sum minimised is then chi^2.
+    bool weighted = false;
+    std::array<double, MaxEnteredPoints> weight{};
     FormulaCoefficients start;
 };
 
 struct Refined {
     std::uint8_t outcome = 0;  // a RefinementCode
     int iterations = 0;
-    FormulaCoefficients coefficients;  // the minimum of sum (Y - f(X))^2 on RefinementDone
+    // The minimum of sum (Y - f(X))^2 (weighed) on RefinementDone.
+    FormulaCoefficients coefficients;
 };
 
 // The problem of the fit now in the shared state.

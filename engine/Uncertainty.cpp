@@ -13,6 +13,7 @@
 #include "ReferenceSolution.h"
 #include "Refinement.h"
 #include "SharedState.h"
+#include "Weights.h"
 
 namespace {
 // Confidence of the intervals.
@@ -33,14 +34,15 @@ std::vector<CoefficientSpread> ShownCoefficients() {
     return shown;
 }
 
-// J in the panel's coefficients (columns 1..m) and the residuals on Y; false where a
-// derivative cannot be computed.
-bool ProblemOnY(ProblemColumns& j, double& residualSum) {
+// J in the panel's coefficients (columns 1..m) and the residuals on Y, each row weighed;
+// false where a derivative cannot be computed.
+bool ProblemOnY(const RowWeights& weights, ProblemColumns& j, double& residualSum) {
     const auto& s = Shared;
-    ComputeDeviations();
-    residualSum = ResidualSumOfSquares();
+    residualSum = 0;
     const bool polynomial = IsPolynomialKind(s.FormulaKind);
     for (int i = 1; i <= s.PointCount; ++i) {
+        const double r = (s.PointY[i] - s.FitMatrix[i][0]) * weights.factor[i];
+        residualSum = residualSum + r * r;
         const double x = s.PointX[i];
         if (polynomial) {
             double power = s.FormulaKind == KindPolynomial ? 1 : x;
@@ -53,13 +55,14 @@ bool ProblemOnY(ProblemColumns& j, double& residualSum) {
             if (!FormulaGradient(x, g)) return false;
             for (int k = 1; k <= 3; ++k) j[i][k] = g[k - 1];
         }
+        for (int k = 1; k <= s.UnknownCount; ++k) j[i][k] = j[i][k] * weights.factor[i];
     }
     return std::isfinite(residualSum);
 }
 
 // The linearised regression of kinds 3, 4, 6, 7, 10 and 12: basis and residuals of
 // the transformed response at the linearised solution (row 0 of FitMatrix).
-bool LinearisedProblem(ProblemColumns& j, double& residualSum) {
+bool LinearisedProblem(const RowWeights& weights, ProblemColumns& j, double& residualSum) {
     const auto& s = Shared;
     residualSum = 0;
     std::array<double, 4> row{};
@@ -67,10 +70,11 @@ bool LinearisedProblem(ProblemColumns& j, double& residualSum) {
         if (TransformedRow(s.FormulaKind, s.PointX[i], s.PointY[i], row)) return false;
         double fitted = 0;
         for (int k = 1; k <= s.UnknownCount; ++k) {
-            j[i][k] = row[k];
+            j[i][k] = row[k] * weights.factor[i];
             fitted = fitted + s.FitMatrix[0][k] * row[k];
         }
-        residualSum = residualSum + (row[0] - fitted) * (row[0] - fitted);
+        const double r = (row[0] - fitted) * weights.factor[i];
+        residualSum = residualSum + r * r;
     }
     return std::isfinite(residualSum);
 }
@@ -105,21 +109,39 @@ FitSpread SpreadOfFit() {
     const auto& s = Shared;
     FitSpread spread;
     spread.onY = FitIsOnY();
+    spread.weighted = s.SigmaPresent;
+    spread.convention = s.SigmaConvention;
+    const bool absolute = spread.weighted && spread.convention == SigmaAbsolute;
     spread.coefficients = ShownCoefficients();
     const int n = s.PointCount, m = static_cast<int>(spread.coefficients.size());
     spread.degreesOfFreedom = n - m;
     for (auto& c : spread.coefficients) c.standardError = c.low = c.high = NotComputed;
+    ComputeDeviations();
+    if (spread.weighted) spread.chiSquare = ResidualSumOfSquares();
+    // The rows weighed relative to the most precise point: the sum of their squares is
+    // chi^2 times the square of its sigma, and (J^T J)^-1 that of J^T W J over it.
+    RowWeights weights;
     ProblemColumns j{};
-    const bool built =
-        spread.onY ? ProblemOnY(j, spread.residualSum) : LinearisedProblem(j, spread.residualSum);
+    double weighedSum = 0;
+    const bool built = WeightsOfRows(!spread.onY, weights) &&
+                       (spread.onY ? ProblemOnY(weights, j, weighedSum)
+                                   : LinearisedProblem(weights, j, weighedSum));
     if (spread.degreesOfFreedom < 1) return spread;
+    spread.residualSum = weighedSum / weights.smallest / weights.smallest;
     spread.residualDeviation = std::sqrt(spread.residualSum / spread.degreesOfFreedom);
-    spread.tQuantile =
-        gsl_cdf_tdist_Pinv(1 - (1 - IntervalProbability) / 2, spread.degreesOfFreedom);
+    if (spread.weighted && std::isfinite(spread.chiSquare))
+        spread.chiSquareProbability = gsl_cdf_chisq_Q(spread.chiSquare, spread.degreesOfFreedom);
+    spread.tQuantile = absolute ? gsl_cdf_ugaussian_Pinv(1 - (1 - IntervalProbability) / 2)
+                                : gsl_cdf_tdist_Pinv(1 - (1 - IntervalProbability) / 2,
+                                                     spread.degreesOfFreedom);
     GramInverse inverse{};
     spread.correlation.assign(m, std::vector<double>(m, NotComputed));
     if (!built || !InverseGram(j, n, m, inverse)) return spread;
-    const double variance = spread.residualDeviation * spread.residualDeviation;
+    // The scale of the covariance in the weighed rows' units: s of the residuals, or the
+    // smallest sigma itself where the sigmas are taken as they are.
+    const double scale =
+        absolute ? weights.smallest : std::sqrt(weighedSum / spread.degreesOfFreedom);
+    const double variance = scale * scale;
     for (int k1 = 1; k1 <= m; ++k1)
         for (int k2 = 1; k2 <= m; ++k2) spread.covariance[k1][k2] = variance * inverse[k1][k2];
     spread.covarianceComputed = std::isfinite(variance);
@@ -130,7 +152,7 @@ FitSpread SpreadOfFit() {
     for (int k = 0; k < m; ++k) {
         auto& c = spread.coefficients[k];
         const int unknown = unknownOf(k);
-        double error = spread.residualDeviation * std::sqrt(inverse[unknown][unknown]);
+        double error = scale * std::sqrt(inverse[unknown][unknown]);
         double low = c.value - spread.tQuantile * error, high = c.value + spread.tQuantile * error;
         // A coefficient that is the exponential of a linearised unknown u: its interval is
         // e^(u -+ t se(u)), never crossing zero; its error the first-order |c| se(u).

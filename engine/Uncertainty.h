@@ -6,12 +6,20 @@
 // to the panel's coefficients by the back-transform: the standard error to first order,
 // and the interval of a coefficient that is the exponential of a linearised unknown u
 // exactly, as e^(u -+ t se(u)) (asymmetric, never crossing zero).
+//
+// Points with uncertainties sigma weigh by 1/sigma^2 (carried to W for a linearised
+// fit), J and the residuals divided by sigma. Under SigmaRelative the covariance is
+// (chi^2 / (N - m)) (J^T W J)^-1 and the intervals take Student's t; under SigmaAbsolute
+// it is (J^T W J)^-1 as it is, the variance being known, and they take the normal
+// quantile.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "EngineCodes.h"
 #include "ReferenceSolution.h"
+#include "SharedState.h"
 
 struct CoefficientSpread {
     std::string name;  // as the panel names it: A, B, C or A[j]
@@ -23,9 +31,18 @@ struct CoefficientSpread {
 struct FitSpread {
     bool onY = true;           // from the residuals on Y; false: from the linearised regression
     int degreesOfFreedom = 0;  // N - m, at least 1 for every fit the program makes
-    // Of the residuals the errors come from (on Y, or of the linearised response).
+    // Of the residuals the errors come from (on Y, or of the linearised response); each
+    // in units of its sigma where the points have uncertainties (the sum is then chi^2
+    // of that fit, the deviation that of unit weight).
     double residualSum = 0, residualDeviation = 0;
-    double tQuantile = 0;                         // Student's t at 97.5 % with degreesOfFreedom
+    // Student's t at 97.5 % with degreesOfFreedom; the normal quantile under SigmaAbsolute.
+    double tQuantile = 0;
+    // With uncertainties: the convention the errors follow, chi^2 = sum ((Y - f(X)) /
+    // sigma)^2 on Y whatever the fit minimised, and the probability of a chi^2 at least
+    // as large with degreesOfFreedom (NotComputed where it cannot be computed).
+    bool weighted = false;
+    std::uint8_t convention = SigmaRelative;
+    double chiSquare = NotComputed, chiSquareProbability = NotComputed;
     std::vector<CoefficientSpread> coefficients;  // in the panel's order
     bool computed = false;                        // every standard error computed
     // s^2 (J^T J)^-1 of the unknowns the errors rest on, at [1..m][1..m]: the panel's

@@ -30,7 +30,8 @@ std::optional<PointTable> AskedTable(const FileText& file, std::string_view noPo
     if (!table.columns.empty()) {
         const std::optional<ColumnPair> chosen = TheDialogs().ChooseColumns(table.columns);
         if (!chosen) return std::nullopt;
-        how.columns = ColumnRequest{std::to_string(chosen->x + 1), std::to_string(chosen->y + 1)};
+        how.columns = ColumnRequest{std::to_string(chosen->x + 1), std::to_string(chosen->y + 1),
+                                    chosen->sigma < 0 ? "" : std::to_string(chosen->sigma + 1)};
         table = ReadPointTable(file.text, how);
     }
     return Checked(table, source);

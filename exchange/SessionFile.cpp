@@ -24,13 +24,18 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 std::string SessionText(const Work& work) {
     QJsonArray points;
-    for (int i = 1; i <= work.pointCount; ++i)
-        points.append(QJsonObject{{"x", Q(work.xText[i])}, {"y", Q(work.yText[i])}});
-    const QJsonObject root{
+    for (int i = 1; i <= work.pointCount; ++i) {
+        QJsonObject pair{{"x", Q(work.xText[i])}, {"y", Q(work.yText[i])}};
+        if (work.sigmaPresent) pair.insert("sigma", Q(work.sigmaText[i]));
+        points.append(pair);
+    }
+    QJsonObject root{
         {"format", FormatName},    {"version", SessionVersion},
         {"points", points},        {"formula", work.kind},
         {"degree", work.degree},   {"fit", work.fitMode == FitOnY ? "on_y" : "linearised"},
         {"bands", work.bandsShown}};
+    if (work.sigmaPresent)
+        root.insert("sigma", work.sigmaConvention == SigmaAbsolute ? "absolute" : "relative");
     return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
@@ -61,16 +66,29 @@ std::optional<Work> WorkOfSessionText(std::string_view text, std::string& error)
     }
     const SharedState before = Shared;
     Shared.PointCount = static_cast<std::int16_t>(points.size());
+    // Either every pair has its sigma or none has.
+    Shared.SigmaPresent = points.at(0).toObject().contains("sigma");
     for (int i = 1; i <= points.size(); ++i) {
         const QJsonObject pair = points.at(i - 1).toObject();
-        if (!pair.value("x").isString() || !pair.value("y").isString()) {
+        const std::string sigma = pair.value("sigma").toString().toStdString();
+        if (!pair.value("x").isString() || !pair.value("y").isString() ||
+            pair.contains("sigma") != Shared.SigmaPresent) {
             Shared = before;
-            error = "файл работы повреждён: у пары " + std::to_string(i) + " нет X или Y";
+            error = "файл работы повреждён: у пары " + std::to_string(i) + " нет X, Y или σ";
             return std::nullopt;
         }
         StoreTypedValue(i, PairPart::X, pair.value("x").toString().toStdString());
         StoreTypedValue(i, PairPart::Y, pair.value("y").toString().toStdString());
+        StoreTypedValue(i, PairPart::Sigma, sigma);
+        if (Shared.SigmaPresent &&
+            (TypedValueBeyondRange(sigma) || !(Shared.PointSigma[i] > 0))) {
+            Shared = before;
+            error = "файл работы повреждён: σ пары " + std::to_string(i) + " не больше нуля";
+            return std::nullopt;
+        }
     }
+    Shared.SigmaConvention =
+        root.value("sigma").toString() == "absolute" ? SigmaAbsolute : SigmaRelative;
     SortPointsByX();
     const int kind = root.value("formula").toInt(0);
     const QString fit = root.value("fit").toString();

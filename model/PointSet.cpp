@@ -14,6 +14,8 @@ void SortPointsByX() {
                 std::swap(s.PointY[i], s.PointY[j]);
                 std::swap(s.PointXText[i], s.PointXText[j]);
                 std::swap(s.PointYText[i], s.PointYText[j]);
+                std::swap(s.PointSigma[i], s.PointSigma[j]);
+                std::swap(s.PointSigmaText[i], s.PointSigmaText[j]);
             }
         }
     }
@@ -21,8 +23,12 @@ void SortPointsByX() {
 
 void StoreTypedValue(int pair, PairPart part, std::string_view typed) {
     auto& s = Shared;
-    std::string& text = part == PairPart::X ? s.PointXText[pair] : s.PointYText[pair];
-    double& value = part == PairPart::X ? s.PointX[pair] : s.PointY[pair];
+    std::string& text = part == PairPart::X   ? s.PointXText[pair]
+                        : part == PairPart::Y ? s.PointYText[pair]
+                                              : s.PointSigmaText[pair];
+    double& value = part == PairPart::X   ? s.PointX[pair]
+                    : part == PairPart::Y ? s.PointY[pair]
+                                          : s.PointSigma[pair];
     text = NormalizeNumberText(typed);
     value = NumberValue(text);
 }

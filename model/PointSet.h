@@ -8,10 +8,10 @@
 // Orders pairs 1..PointCount by X, non-decreasing, with an exchange sort: pair i is
 // exchanged with a later pair j only when X(j) < X(i), so the order of equal X values
 // follows from the exchanges (X 2, 2, 1 entered gives Y in the order 30, 20, 10).
-// The four arrays of a pair move together.
+// The arrays of a pair (X, Y, their texts, and sigma) move together.
 void SortPointsByX();
 
-enum class PairPart : std::uint8_t { X = 1, Y = 2 };
+enum class PairPart : std::uint8_t { X = 1, Y = 2, Sigma = 3 };
 
 // Keeps a typed value of pair `pair` as every entry keeps it: the text after
 // NormalizeNumberText, and the value NumberValue reads from that stored text.

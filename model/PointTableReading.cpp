@@ -261,12 +261,12 @@ std::string NameOf(std::string_view cell) {
     return name;
 }
 
-// The place of the column the header names so (Latin X, Y or Cyrillic Х, У).
-std::optional<std::size_t> NamedColumn(const SplitTable& table, std::string_view latin,
-                                       std::string_view cyrillic) {
+// The place of the column the header names by one of these names.
+std::optional<std::size_t> NamedColumn(const SplitTable& table,
+                                       std::initializer_list<std::string_view> names) {
     for (std::size_t c = 0; c < table.header.size(); ++c) {
         const std::string name = NameOf(table.header[c]);
-        if (name == latin || name == cyrillic) return c;
+        if (std::find(names.begin(), names.end(), name) != names.end()) return c;
     }
     return std::nullopt;
 }
@@ -305,12 +305,13 @@ std::string ColumnLabel(const SplitTable& table, std::size_t c) {
 
 struct Columns {
     std::size_t x = 0, y = 1;
+    std::optional<std::size_t> sigma;
     std::string error;
     std::vector<std::string> choice;  // the columns to choose from, with the error
 };
 
-// Which columns hold X and Y: the ones asked for, the ones the header names, the two
-// that hold numbers; never a guess among more.
+// Which columns hold X and Y (and sigma): the ones asked for, the ones the header
+// names, the two that hold numbers; never a guess among more.
 Columns DecideColumns(const SplitTable& table, const std::optional<ColumnRequest>& request) {
     Columns columns;
     std::size_t width = table.header.size();
@@ -318,21 +319,27 @@ Columns DecideColumns(const SplitTable& table, const std::optional<ColumnRequest
     if (request) {
         const auto x = RequestedColumn(table, width, request->x);
         const auto y = RequestedColumn(table, width, request->y);
-        if (!x || !y) {
-            columns.error = "нет столбца «" + (x ? request->y : request->x) + "»";
-        } else if (*x == *y) {
-            columns.error = "X и Y — один столбец";
+        const bool withSigma = !request->sigma.empty();
+        const auto sigma = withSigma ? RequestedColumn(table, width, request->sigma) : std::nullopt;
+        if (!x || !y || (withSigma && !sigma)) {
+            columns.error =
+                "нет столбца «" + (!x ? request->x : !y ? request->y : request->sigma) + "»";
+        } else if (*x == *y || (sigma && (*sigma == *x || *sigma == *y))) {
+            columns.error = sigma ? "X, Y и σ — не три разных столбца" : "X и Y — один столбец";
         } else {
             columns.x = *x;
             columns.y = *y;
+            columns.sigma = sigma;
         }
         return columns;
     }
-    const auto namedX = NamedColumn(table, "x", "\xD1\x85"),
-               namedY = NamedColumn(table, "y", "\xD1\x83");
+    const auto namedX = NamedColumn(table, {"x", "\xD1\x85"}),
+               namedY = NamedColumn(table, {"y", "\xD1\x83"});
     if (namedX && namedY) {
         columns.x = *namedX;
         columns.y = *namedY;
+        columns.sigma =
+            NamedColumn(table, {"σ", "Σ", "sigma", "dy", "погрешность", "ошибка"});
         return columns;
     }
     std::vector<std::size_t> numbered;
@@ -359,6 +366,18 @@ struct Marks {
     std::string error;
 };
 
+// The columns read, each with the name a message gives its cells.
+struct ReadColumn {
+    std::size_t place;
+    const char* name;
+};
+
+std::vector<ReadColumn> ReadColumns(const Columns& columns) {
+    std::vector<ReadColumn> read = {{columns.x, "X"}, {columns.y, "Y"}};
+    if (columns.sigma) read.push_back({*columns.sigma, "σ"});
+    return read;
+}
+
 Marks DecideMarks(const SplitTable& table, const Columns& columns, RegionalMarks regional) {
     struct Seen {
         std::optional<MarkRole> role;
@@ -366,7 +385,7 @@ Marks DecideMarks(const SplitTable& table, const Columns& columns, RegionalMarks
     } comma, point;
     Marks marks;
     for (const TableLine& line : table.lines)
-        for (const std::size_t c : {columns.x, columns.y}) {
+        for (const auto [c, name] : ReadColumns(columns)) {
             if (c >= line.cells.size() || !LooksLikeNumber(line.cells[c])) continue;
             const MarkEvidence evidence = EvidenceOf(line.cells[c]);
             for (auto [said, seen, mark] : {std::tuple{evidence.comma, &comma, ','},
@@ -374,7 +393,7 @@ Marks DecideMarks(const SplitTable& table, const Columns& columns, RegionalMarks
                 if (!said) continue;
                 if (seen->role && *seen->role != *said) {
                     marks.error =
-                        InLine(line.number, "в ячейке " + std::string(c == columns.x ? "X" : "Y") +
+                        InLine(line.number, "в ячейке " + std::string(name) +
                                                 " «" + line.cells[c] + "» " + MarkName(mark) +
                                                 " — " + RoleName(*said) + ", а в строке " +
                                                 std::to_string(seen->line) + " — " +
@@ -412,34 +431,35 @@ PointTable ReadPointTable(std::string_view text, const TableReading& how) {
         table.error = marks.error;
         return table;
     }
+    const std::vector<ReadColumn> read = ReadColumns(columns);
     for (const TableLine& line : split.lines) {
-        std::string cells[2];
-        std::optional<std::string> numbers[2];
-        for (int k = 0; k < 2; ++k) {
-            const std::size_t c = k == 0 ? columns.x : columns.y;
-            if (c < line.cells.size()) cells[k] = line.cells[c];
-            numbers[k] = CellNumber(cells[k], marks.roles);
-        }
-        for (int k = 0; k < 2; ++k) {
-            const std::string name = k == 0 ? "X" : "Y";
-            if (!numbers[k]) {
-                const bool blank = cells[k].find_first_not_of(" \t") == std::string::npos;
-                table.error = InLine(line.number,
-                                     blank ? "нет числа " + name
-                                           : "в ячейке " + name + " не число: «" + cells[k] + "»");
+        std::vector<std::string> numbers;
+        for (const auto [c, name] : read) {
+            const std::string cell = c < line.cells.size() ? line.cells[c] : std::string();
+            const std::optional<std::string> number = CellNumber(cell, marks.roles);
+            std::string fault;
+            if (!number) {
+                const bool blank = cell.find_first_not_of(" \t") == std::string::npos;
+                fault = blank ? "нет числа " + std::string(name)
+                              : "в ячейке " + std::string(name) + " не число: «" + cell + "»";
+            } else if (TypedValueBeyondRange(*number)) {
+                fault = "число " + std::string(name) + " вне допустимого диапазона";
+            } else if (c == columns.sigma && !(NumberValue(NormalizeNumberText(*number)) > 0)) {
+                fault = "в ячейке σ не больше нуля: «" + cell + "»";
+            }
+            if (!fault.empty()) {
+                table.error = InLine(line.number, fault);
                 return table;
             }
-            if (TypedValueBeyondRange(*numbers[k])) {
-                table.error = InLine(line.number, "число " + name + " вне допустимого диапазона");
-                return table;
-            }
+            numbers.push_back(*number);
         }
         if (table.pairs.size() == MaxEnteredPoints) {
             table.error = "больше " + std::to_string(MaxEnteredPoints) + " пар точек";
             return table;
         }
-        table.pairs.push_back({*numbers[0], *numbers[1]});
+        table.pairs.push_back({numbers[0], numbers[1], columns.sigma ? numbers[2] : std::string()});
     }
+    table.withSigma = columns.sigma.has_value();
     if (table.pairs.empty())
         table.error = how.noPoints;
     else if (table.pairs.size() < MinEnteredPoints)
@@ -454,7 +474,9 @@ void ReplacePointsWith(const PointTable& table) {
         ++i;
         StoreTypedValue(i, PairPart::X, pair.x);
         StoreTypedValue(i, PairPart::Y, pair.y);
+        StoreTypedValue(i, PairPart::Sigma, table.withSigma ? pair.sigma : "");
     }
     Shared.PointCount = static_cast<std::int16_t>(i);
+    Shared.SigmaPresent = table.withSigma;
     SortPointsByX();
 }

@@ -16,9 +16,13 @@ std::string Cell(const std::string& stored, double value, std::string_view separ
 
 std::string PointTableText(std::string_view decimalSeparator) {
     const auto& s = Shared;
-    std::string text = "X\tY\n";
-    for (int i = 1; i <= s.PointCount; ++i)
+    std::string text = s.SigmaPresent ? "X\tY\tσ\n" : "X\tY\n";
+    for (int i = 1; i <= s.PointCount; ++i) {
         text += Cell(s.PointXText[i], s.PointX[i], decimalSeparator) + "\t" +
-                Cell(s.PointYText[i], s.PointY[i], decimalSeparator) + "\n";
+                Cell(s.PointYText[i], s.PointY[i], decimalSeparator);
+        if (s.SigmaPresent)
+            text += "\t" + Cell(s.PointSigmaText[i], s.PointSigma[i], decimalSeparator);
+        text += "\n";
+    }
     return text;
 }

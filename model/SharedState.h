@@ -29,6 +29,14 @@ enum FitModeCode : std::uint8_t {
     FitOnY = 1,
 };
 
+// How the coefficients' errors read the points' uncertainties sigma (SigmaConvention):
+// as relative weights, the covariance scaled by chi^2 / (N - m) (the common fits'
+// default), or as absolute standard deviations, the covariance (J^T W J)^-1 as it is.
+enum SigmaConventionCode : std::uint8_t {
+    SigmaRelative = 0,
+    SigmaAbsolute = 1,
+};
+
 struct SharedState {
     // Point set: elements 1..PointCount are in use, ordered by X after every entry,
     // addition and successful correction.
@@ -37,6 +45,12 @@ struct SharedState {
     std::array<double, MaxPoints + 1> PointY{};
     std::array<std::string, MaxPoints + 1> PointXText{};
     std::array<std::string, MaxPoints + 1> PointYText{};
+    // The uncertainty sigma of each Y, where the points came with a column of them
+    // (SigmaPresent); the fit then weighs each point by 1 / sigma^2.
+    bool SigmaPresent = false;
+    std::array<double, MaxPoints + 1> PointSigma{};
+    std::array<std::string, MaxPoints + 1> PointSigmaText{};
+    std::uint8_t SigmaConvention = SigmaRelative;
 
     // Formula and size of the fit.
     std::array<std::string, FormulaCount + 1> FormulaTexts{};  // 1..13

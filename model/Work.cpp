@@ -1,23 +1,26 @@
 #include "Work.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "FormulaChoice.h"
 #include "FormulaKinds.h"
 
 namespace {
-std::pair<std::string, std::string> PairAt(const Work& w, int i) {
-    return {w.xText[i], w.yText[i]};
+// A pair by its texts; with its sigma where both works being compared have them.
+std::tuple<std::string, std::string, std::string> PairAt(const Work& w, int i, bool sigma) {
+    return {w.xText[i], w.yText[i], sigma ? w.sigmaText[i] : std::string()};
 }
 
 // The pairs of a that b does not hold (by their texts), counted with repeats.
 std::vector<int> Missing(const Work& a, const Work& b) {
-    std::vector<std::pair<std::string, std::string>> left;
-    for (int i = 1; i <= b.pointCount; ++i) left.push_back(PairAt(b, i));
+    const bool sigma = a.sigmaPresent && b.sigmaPresent;
+    std::vector<std::tuple<std::string, std::string, std::string>> left;
+    for (int i = 1; i <= b.pointCount; ++i) left.push_back(PairAt(b, i, sigma));
     std::vector<int> missing;
     for (int i = 1; i <= a.pointCount; ++i) {
-        const auto found = std::find(left.begin(), left.end(), PairAt(a, i));
+        const auto found = std::find(left.begin(), left.end(), PairAt(a, i, sigma));
         if (found == left.end())
             missing.push_back(i);
         else
@@ -28,10 +31,12 @@ std::vector<int> Missing(const Work& a, const Work& b) {
 }  // namespace
 
 bool Work::SameFit(const Work& o) const {
-    if (pointCount != o.pointCount || kind != o.kind || degree != o.degree || fitMode != o.fitMode)
+    if (pointCount != o.pointCount || kind != o.kind || degree != o.degree ||
+        fitMode != o.fitMode || sigmaPresent != o.sigmaPresent)
         return false;
     for (int i = 1; i <= pointCount; ++i)
-        if (xText[i] != o.xText[i] || yText[i] != o.yText[i] || x[i] != o.x[i] || y[i] != o.y[i])
+        if (xText[i] != o.xText[i] || yText[i] != o.yText[i] || x[i] != o.x[i] || y[i] != o.y[i] ||
+            (sigmaPresent && (sigmaText[i] != o.sigmaText[i] || sigma[i] != o.sigma[i])))
             return false;
     return true;
 }
@@ -45,7 +50,11 @@ Work WorkOfSharedState() {
         w.y[i] = s.PointY[i];
         w.xText[i] = s.PointXText[i];
         w.yText[i] = s.PointYText[i];
+        w.sigma[i] = s.PointSigma[i];
+        w.sigmaText[i] = s.PointSigmaText[i];
     }
+    w.sigmaPresent = s.SigmaPresent;
+    w.sigmaConvention = s.SigmaConvention;
     w.kind = s.FormulaKind;
     w.degree = IsPolynomialKind(s.FormulaKind) ? s.TypedDegree : 0;
     w.fitMode = s.FitMode;
@@ -61,7 +70,11 @@ bool ApplyWork(const Work& w) {
         s.PointY[i] = w.y[i];
         s.PointXText[i] = w.xText[i];
         s.PointYText[i] = w.yText[i];
+        s.PointSigma[i] = w.sigma[i];
+        s.PointSigmaText[i] = w.sigmaText[i];
     }
+    s.SigmaPresent = w.sigmaPresent;
+    s.SigmaConvention = w.sigmaConvention;
     s.FitMode = w.fitMode;
     s.BandsShown = w.bandsShown;
     return TakeFormula(w.kind, w.degree);

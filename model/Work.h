@@ -15,10 +15,14 @@ struct Work {
     std::int16_t pointCount = 0;
     std::array<double, MaxPoints + 1> x{}, y{};  // 1..pointCount, sorted by X
     std::array<std::string, MaxPoints + 1> xText{}, yText{};
+    bool sigmaPresent = false;  // with the uncertainty of each Y
+    std::array<double, MaxPoints + 1> sigma{};
+    std::array<std::string, MaxPoints + 1> sigmaText{};
     std::uint8_t kind = 0;
     std::int16_t degree = 0;  // the typed degree of a polynomial
     std::uint8_t fitMode = 0;
     bool bandsShown = false;
+    std::uint8_t sigmaConvention = SigmaRelative;
     // How the window that recorded the step showed it (its command rule and caption),
     // so that an undo shows it again as it was; not part of the work.
     int commandRule = 0;

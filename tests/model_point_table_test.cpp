@@ -10,7 +10,7 @@ namespace {
 struct ReadCase {
     const char* name;
     std::string text;
-    std::vector<TypedPair> pairs;  // the first three read, at least
+    std::vector<std::pair<std::string, std::string>> pairs;  // the first three read, at least
 };
 
 void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
@@ -23,8 +23,8 @@ TEST_P(Reads, TheCellsOfEachLine) {
     ASSERT_EQ(table.error, "");
     ASSERT_GE(table.pairs.size(), c.pairs.size());
     for (std::size_t i = 0; i < c.pairs.size(); ++i) {
-        EXPECT_EQ(table.pairs[i].x, c.pairs[i].x) << "pair " << i + 1;
-        EXPECT_EQ(table.pairs[i].y, c.pairs[i].y) << "pair " << i + 1;
+        EXPECT_EQ(table.pairs[i].x, c.pairs[i].first) << "pair " << i + 1;
+        EXPECT_EQ(table.pairs[i].y, c.pairs[i].second) << "pair " << i + 1;
     }
 }
 

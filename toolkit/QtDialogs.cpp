@@ -168,10 +168,16 @@ std::optional<ColumnPair> QtDialogs::ChooseColumns(const std::vector<std::string
     }
     layout->addRow(QStringLiteral("X:"), boxes[0]);
     layout->addRow(QStringLiteral("Y:"), boxes[1]);
+    auto* sigma = new QComboBox;
+    sigma->setObjectName(QStringLiteral("ColumnSigma"));
+    sigma->addItem(QStringLiteral("нет"));
+    for (const std::string& column : columns) sigma->addItem(QString::fromStdString(column));
+    layout->addRow(QStringLiteral("σ (погрешность Y):"), sigma);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return ColumnPair{boxes[0]->currentIndex(), boxes[1]->currentIndex()};
+    return ColumnPair{boxes[0]->currentIndex(), boxes[1]->currentIndex(),
+                      sigma->currentIndex() - 1};
 }

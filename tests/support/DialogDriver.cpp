@@ -53,8 +53,8 @@ DialogDriver& DialogDriver::ChooseItem(int index) {
     return *this;
 }
 
-DialogDriver& DialogDriver::ChooseColumns(int x, int y) {
-    pending_.push_back({Step::Columns, {}, {}, x, y});
+DialogDriver& DialogDriver::ChooseColumns(int x, int y, int sigma) {
+    pending_.push_back({Step::Columns, {}, {}, x, y, sigma});
     return *this;
 }
 
@@ -112,13 +112,15 @@ void DialogDriver::Poll() {
         std::string columns;
         auto* x = modal->findChild<QComboBox*>(QStringLiteral("ColumnX"));
         auto* y = modal->findChild<QComboBox*>(QStringLiteral("ColumnY"));
+        auto* sigma = modal->findChild<QComboBox*>(QStringLiteral("ColumnSigma"));
         for (int i = 0; x && i < x->count(); ++i) columns += x->itemText(i).toStdString() + "\n";
         seen_.push_back(
             {"columns", modal->windowTitle().toStdString(), columns, modal->x(), modal->y()});
         auto* dialog = qobject_cast<QDialog*>(modal);
-        if (step.kind == Step::Columns && x && y && dialog) {
+        if (step.kind == Step::Columns && x && y && sigma && dialog) {
             x->setCurrentIndex(step.item);
             y->setCurrentIndex(step.second);
+            sigma->setCurrentIndex(step.third + 1);
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         } else if (dialog) {
             QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);

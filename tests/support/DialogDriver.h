@@ -40,8 +40,9 @@ public:
     DialogDriver& ChooseFile(const std::string& path);
     // Chooses item `index` (from 0) of the next menu; -1 closes it with Escape.
     DialogDriver& ChooseItem(int index);
-    // Chooses columns x and y (from 0) in the next column dialog and presses OK.
-    DialogDriver& ChooseColumns(int x, int y);
+    // Chooses columns x, y and sigma (from 0; -1: none) in the next column dialog and
+    // presses OK.
+    DialogDriver& ChooseColumns(int x, int y, int sigma = -1);
 
     bool Done() const { return pending_.empty(); }
     const std::vector<Seen>& SeenBoxes() const { return seen_; }
@@ -62,7 +63,7 @@ private:
         } kind;
         std::string text;
         std::function<void()> check;
-        int item = 0, second = 0;
+        int item = 0, second = 0, third = -1;
     };
     void Poll();
     std::deque<Step> pending_;

@@ -14,9 +14,11 @@ struct BoxAnswer {
     bool tablePasted = false;  // Ctrl+V with more than one cell on the clipboard closed it
 };
 
-// Two columns of a table, counted from 0.
+// The columns of X and Y of a table, and of the uncertainty sigma of Y (-1 for none),
+// counted from 0.
 struct ColumnPair {
     int x = 0, y = 1;
+    int sigma = -1;
 };
 
 class Dialogs {
@@ -43,8 +45,8 @@ public:
     // A menu of these items at (x, y) pixels of the screen: the index of the chosen
     // item, -1 when none was.
     virtual int ChooseFromMenu(const std::vector<std::string>& items, int xPixels, int yPixels) = 0;
-    // Asks which of these columns of a table hold X and Y (each named by its header or
-    // its first values); none on Cancel.
+    // Asks which of these columns of a table hold X and Y, and which (if any) sigma of
+    // Y (each named by its header or its first values); none on Cancel.
     virtual std::optional<ColumnPair> ChooseColumns(const std::vector<std::string>& columns) = 0;
 };
 
