@@ -20,6 +20,9 @@ void ResultsWindow::Command3Click() {
     StoreTypedValue(k, PairPart::Y,
                     AskNumber(" Y [ " + index + " ] = ", "ВВОД Y ", NewPairBoxX, NewPairBoxY));
     s.PointCount = static_cast<std::int16_t>(k);
+    // A pair typed here has no uncertainty: the set is fitted without weights from now
+    // on (an undo brings them back).
+    s.SigmaPresent = false;
     SortPointsByX();
     Drawing().Clear();
     if (RunGuardedComputation()) ShowFit();

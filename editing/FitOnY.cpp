@@ -36,8 +36,11 @@ void ResultsWindow::ToggleFitMode() {
 
 void ResultsWindow::ShowSpread() {
     if (!fitOnDisplay_) return;
+    const std::uint8_t convention = Shared.SigmaConvention;
     SpreadWindow window(this, SpreadOfFit());
     window.exec();
+    // The bands follow the convention the user chose there.
+    if (Shared.SigmaConvention != convention) Redraw();
 }
 
 void ResultsWindow::TellIfRefinementFailed() {

@@ -70,6 +70,8 @@ void ResultsWindow::RemovePickedPair() {
         s.PointY[i] = s.PointY[i + 1];
         s.PointXText[i] = s.PointXText[i + 1];
         s.PointYText[i] = s.PointYText[i + 1];
+        s.PointSigma[i] = s.PointSigma[i + 1];
+        s.PointSigmaText[i] = s.PointSigmaText[i + 1];
     }
     s.PointCount = static_cast<std::int16_t>(s.PointCount - 1);
     if (!RunGuardedComputation()) return;

@@ -1,5 +1,6 @@
 #include "SpreadWindow.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include "Clipboard.h"
 #include "Coefficients.h"
 #include "NumberFormat.h"
+#include "SharedState.h"
 #include "SpreadText.h"
 
 SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
@@ -22,17 +24,9 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
     for (int c = 0; c < columns; ++c)
         Table->setHorizontalHeaderItem(c,
                                        new QTableWidgetItem(QString::fromStdString(headings[c])));
-    for (int r = 0; r < rows; ++r) {
-        const CoefficientSpread& c = spread_.coefficients[r];
-        const std::string cells[] = {c.name, PanelCoefficientText(c.value),
-                                     ReadableFigure(c.standardError), ReadableFigure(c.low),
-                                     ReadableFigure(c.high)};
-        for (int k = 0; k < columns; ++k) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(cells[k]));
-            if (k > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Table->setItem(r, k, item);
-        }
-    }
+    Summary = new QLabel(this);
+    Summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ShowFigures();
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->setVisible(false);
     Table->resizeColumnsToContents();
@@ -77,20 +71,50 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
         Correlations->setFixedWidth(matrixWidth);
     }
 
-    std::string summary;
-    for (const auto& [label, value] : SpreadSummary(spread_, ReadableFigure))
-        summary += label + ": " + value + "\n";
-    summary += "Ctrl+C — скопировать для электронной таблицы.";
-    Summary = new QLabel(QString::fromStdString(summary), this);
-    Summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
     auto* layout = new QVBoxLayout(this);
+    if (spread_.weighted) {
+        Convention = new QComboBox(this);
+        Convention->addItem(QStringLiteral("σ относительные: ошибки умножены на √(χ²/ν)"));
+        Convention->addItem(QStringLiteral("σ абсолютные: ошибки из (JᵀWJ)⁻¹ как есть"));
+        Convention->setCurrentIndex(spread_.convention == SigmaAbsolute ? 1 : 0);
+        connect(Convention, &QComboBox::currentIndexChanged, this,
+                &SpreadWindow::ChangeConvention);
+        layout->addWidget(Convention);
+    }
     layout->addWidget(Table);
     layout->addWidget(Summary);
     if (Correlations) {
         layout->addWidget(new QLabel(QStringLiteral("Корреляции коэффициентов:"), this));
         layout->addWidget(Correlations);
     }
+    resize(sizeHint());
+}
+
+void SpreadWindow::ShowFigures() {
+    const int columns = Table->columnCount();
+    for (int r = 0; r < static_cast<int>(spread_.coefficients.size()); ++r) {
+        const CoefficientSpread& c = spread_.coefficients[r];
+        const std::string cells[] = {c.name, PanelCoefficientText(c.value),
+                                     ReadableFigure(c.standardError), ReadableFigure(c.low),
+                                     ReadableFigure(c.high)};
+        for (int k = 0; k < columns; ++k) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[k]));
+            if (k > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Table->setItem(r, k, item);
+        }
+    }
+    std::string summary;
+    for (const auto& [label, value] : SpreadSummary(spread_, ReadableFigure))
+        summary += label + ": " + value + "\n";
+    summary += "Ctrl+C — скопировать для электронной таблицы.";
+    Summary->setText(QString::fromStdString(summary));
+}
+
+void SpreadWindow::ChangeConvention(int index) {
+    Shared.SigmaConvention = index == 1 ? SigmaAbsolute : SigmaRelative;
+    spread_ = SpreadOfFit();
+    ShowFigures();
+    Table->resizeColumnsToContents();
     resize(sizeHint());
 }
 

@@ -1,5 +1,7 @@
 #include "Graph.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <string>
 
@@ -106,6 +108,34 @@ void DrawCurve(Surface& surface, const Sheet& sheet) {
     surface.SetDrawWidth(1);
 }
 
+// The half-width of an error bar's caps, in pixels.
+constexpr std::int16_t ErrorBarCap = 2;
+// The rows the bars keep within, as the curve does: below the graph's top margin and
+// above its bottom edge.
+constexpr std::int16_t GraphTopRow = 11, GraphBottomRow = GraphBandHeight - 1;
+
+// Each point's Y +- sigma as a vertical bar with caps, cut at the graph's edges (a cap
+// only where the bar ends inside); only for points with uncertainties.
+void DrawErrorBars(Surface& surface, const Sheet& sheet) {
+    const auto& s = Shared;
+    if (!s.SigmaPresent) return;
+    const auto row = [](double y) {
+        return static_cast<std::int16_t>(GraphBandHeight - ToPixelY(y));
+    };
+    for (int i = 1; i <= s.PointCount; ++i) {
+        const std::int16_t px = ToPixelX(s.PointX[i]) + sheet.offsetX;
+        const std::int16_t top = row(s.PointY[i] + s.PointSigma[i]),
+                           bottom = row(s.PointY[i] - s.PointSigma[i]);
+        const std::int16_t from = std::max(top, GraphTopRow),
+                           to = std::min(bottom, GraphBottomRow);
+        if (from > to) continue;
+        surface.Line(px, from + sheet.offsetY, px, to + sheet.offsetY, s.SourceColor);
+        for (const std::int16_t end : {top, bottom})
+            if (end >= GraphTopRow && end <= GraphBottomRow)
+                surface.Line(px - ErrorBarCap, end + sheet.offsetY, px + ErrorBarCap,
+                             end + sheet.offsetY, s.SourceColor);
+    }
+}
 }  // namespace
 
 void DrawGraphAndCoefficients(Surface& surface, const Sheet& sheet) {
@@ -113,6 +143,7 @@ void DrawGraphAndCoefficients(Surface& surface, const Sheet& sheet) {
     const PlotFrame frame = ComputePlotFrame();
     DrawGraphFrame(surface, sheet, frame);
     PlaceTickLabels(frame, [&] { WriteLabel(surface, sheet); });
+    DrawErrorBars(surface, sheet);
     for (int i = 1; i <= s.PointCount; ++i) {
         const std::int16_t px = ToPixelX(s.PointX[i]);
         const auto py = static_cast<std::int16_t>(GraphBandHeight - ToPixelY(s.PointY[i]));

@@ -29,12 +29,21 @@ std::string ResultsText() {
     text += SpreadText(SpreadOfFit());
     text += Line("Среднестатистическое отклонение, %", ExactFigure(s.MeanDeviation));
     text += Line("Коэффициент корреляции", ShortestText(r));
-    text += Line("Коэффициент детерминации (по Y)", Figure(DeterminationCoefficient()));
-    text += Line("Остаточное стандартное отклонение", Figure(ResidualStandardDeviation()));
-    text += "\nN\tX(исх.)\tY(исх.)\tY(расч.)\tОтклонение, %\n";
+    if (s.SigmaPresent) {
+        text += Line("Коэффициент детерминации (по Y, взвешенный 1/σ²)",
+                     Figure(DeterminationCoefficient()));
+        text += Line("Стандартное отклонение единицы веса √(χ²/ν)",
+                     Figure(ResidualStandardDeviation()));
+    } else {
+        text += Line("Коэффициент детерминации (по Y)", Figure(DeterminationCoefficient()));
+        text += Line("Остаточное стандартное отклонение", Figure(ResidualStandardDeviation()));
+    }
+    text += s.SigmaPresent ? "\nN\tX(исх.)\tY(исх.)\tσ\tY(расч.)\tОтклонение, %\n"
+                           : "\nN\tX(исх.)\tY(исх.)\tY(расч.)\tОтклонение, %\n";
     for (int i = 1; i <= s.PointCount; ++i)
         text += std::to_string(i) + "\t" + WithSeparator(s.PointXText[i]) + "\t" +
-                WithSeparator(s.PointYText[i]) + "\t" + ShortestText(s.FitMatrix[i][0]) + "\t" +
-                ExactFigure(s.Deviation[i]) + "\n";
+                WithSeparator(s.PointYText[i]) + "\t" +
+                (s.SigmaPresent ? WithSeparator(s.PointSigmaText[i]) + "\t" : std::string()) +
+                ShortestText(s.FitMatrix[i][0]) + "\t" + ExactFigure(s.Deviation[i]) + "\n";
     return text;
 }

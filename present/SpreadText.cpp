@@ -15,18 +15,36 @@ const std::vector<std::string>& SpreadHeadings() {
 std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& spread,
                                                                std::string (*number)(double)) {
     const auto& s = Shared;
+    const bool absolute = spread.weighted && spread.convention == SigmaAbsolute;
     std::vector<std::pair<std::string, std::string>> lines = {
         {"Метод", FitMethodName(spread.onY)},
         {"Ошибки коэффициентов",
          spread.onY ? "из s²(JᵀJ)⁻¹ по Y"
                     : "по линеаризованной регрессии, перенесены на коэффициенты в первом "
                       "порядке; интервалы коэффициентов вида e^u — e^(u ± t·se(u))"},
-        {"Степеней свободы N − m", std::to_string(spread.degreesOfFreedom)},
-        {"t Стьюдента (0,975; N − m)", number(spread.tQuantile)},
-        {spread.onY ? "Остаточная сумма квадратов (по Y)"
-                    : "Остаточная сумма квадратов (линеаризованная)",
-         number(spread.residualSum)},
     };
+    if (spread.weighted)
+        lines.push_back(
+            {"Погрешности σ",
+             absolute ? "абсолютные: ковариация (JᵀWJ)⁻¹, W = 1/σ², без масштаба"
+                      : "относительные: ковариация (χ²/ν)·(JᵀWJ)⁻¹, W = 1/σ²" +
+                            std::string(spread.onY ? "" : " (σ перенесены на линеаризованную Y)")});
+    lines.push_back({"Степеней свободы N − m", std::to_string(spread.degreesOfFreedom)});
+    if (absolute)
+        lines.push_back({"Квантиль нормального распределения (0,975)", number(spread.tQuantile)});
+    else
+        lines.push_back({"t Стьюдента (0,975; N − m)", number(spread.tQuantile)});
+    const std::string weighed = spread.weighted ? ", взвешенная" : "";
+    lines.push_back({spread.onY ? "Остаточная сумма квадратов (по Y" + weighed + ")"
+                                : "Остаточная сумма квадратов (линеаризованная" + weighed + ")",
+                     number(spread.residualSum)});
+    if (spread.weighted) {
+        lines.push_back({"χ² = Σ((Y − f(X))/σ)² по Y" +
+                             std::string(spread.onY ? "" : " (минимизирована линеаризованная сумма)"),
+                         number(spread.chiSquare)});
+        lines.push_back({"χ²/ν", number(spread.chiSquare / spread.degreesOfFreedom)});
+        lines.push_back({"P(χ² ≥ полученного)", number(spread.chiSquareProbability)});
+    }
     if (s.RefinementOutcome == RefinementDone)
         lines.push_back({"Шагов уточнения по Y", std::to_string(s.RefinementIterations)});
     if (const std::string reason = RefinementFailureReason(Shared.RefinementOutcome);

@@ -11,8 +11,10 @@ struct FitSpread;
 // The column headings of the coefficient table.
 const std::vector<std::string>& SpreadHeadings();
 
-// Labelled lines: the method, what the errors rest on, the degrees of freedom, the
-// t quantile, the residual sum of squares, the refinement's steps or why it failed.
+// Labelled lines: the method, what the errors rest on (with uncertainties: the
+// convention), the degrees of freedom, the t (or normal) quantile, the residual sum
+// of squares, chi^2, chi^2/nu and its probability with uncertainties, the refinement's
+// steps or why it failed.
 // Figures through the given number text.
 std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& spread,
                                                                std::string (*number)(double));

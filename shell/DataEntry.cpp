@@ -40,6 +40,7 @@ CountAnswer AskPointCount() {
             continue;  // told why; the count is asked again
         }
         Shared.PointCount = WholeNumberValue(NormalizeNumberText(answer.text));
+        Shared.SigmaPresent = false;  // typed pairs come without uncertainties
         if (Shared.PointCount >= MinEnteredPoints && Shared.PointCount <= MaxEnteredPoints)
             return CountAnswer::Count;
         TheDialogs().Beep();

@@ -173,15 +173,15 @@ TEST(PointFiles, ColumnsChosenByNumberOrByHeader) {
     const PointTable unchosen = ReadPointTable(text);
     EXPECT_EQ(unchosen.columns, (std::vector<std::string>{"1 «N»", "2 «Время»", "3 «Путь»"}));
     for (const ColumnRequest& request :
-         {ColumnRequest{"2", "3"}, ColumnRequest{"время", "ПУТЬ"}, ColumnRequest{" 2", "Путь"}}) {
+         {ColumnRequest{"2", "3", ""}, ColumnRequest{"время", "ПУТЬ", ""}, ColumnRequest{" 2", "Путь", ""}}) {
         const PointTable table = ReadPointTable(text, {"нет точек", {}, request});
         ASSERT_EQ(table.error, "") << request.x << "," << request.y;
         EXPECT_EQ(table.pairs[2].x, "2.5");
         EXPECT_EQ(table.pairs[2].y, "7.6");
     }
-    EXPECT_EQ(ReadPointTable(text, {"нет точек", {}, ColumnRequest{"2", "4"}}).error,
+    EXPECT_EQ(ReadPointTable(text, {"нет точек", {}, ColumnRequest{"2", "4", ""}}).error,
               "нет столбца «4»");
-    EXPECT_EQ(ReadPointTable(text, {"нет точек", {}, ColumnRequest{"3", "Путь"}}).error,
+    EXPECT_EQ(ReadPointTable(text, {"нет точек", {}, ColumnRequest{"3", "Путь", ""}}).error,
               "X и Y — один столбец");
     // Without a header, each column by its first values.
     EXPECT_EQ(ReadPointTable("1;0.5;2.7\n2;1.5;4.4\n3;2.5;7.6\n4;3;9\n").columns[1],
