@@ -153,8 +153,12 @@ double OptimalityGap(gsl_multifit_nlinear_workspace* work, const Scaled& s) {
 // Gauss-Newton steps from the minimum GSL found, each solved by QR: near a minimum the trust
 // region's test of the sum of squares can no longer tell a better point from a worse one (the sums
 // differ in their last digits), and stops some nine digits short; a step computed from J and the
-// residuals themselves does not. A step that raises the sum beyond its rounding ends the polish.
-constexpr int PolishSteps = 4;
+// residuals themselves does not. A step that raises the sum beyond its rounding ends the polish,
+// unless it is tiny and shorter than the one before (the steps contracting onto the minimum, where
+// the sum's own rounding, some hundred units in its last place, decides nothing); so two starts a
+// few digits apart end at the same minimum to some fourteen digits.
+constexpr int PolishSteps = 12;
+constexpr double TinyPolishStep = 1e-8;
 
 double SumOfSquares(const gsl_vector* f) {
     double sum = 0;
@@ -177,6 +181,7 @@ void Polish(Scaled& s, gsl_vector* p) {
     gsl_vector_view tauView = gsl_vector_view_array(tau.data(), s.m);
     gsl_vector_view delta = gsl_vector_view_array(deltaData.data(), s.m);
     gsl_vector_view residual = gsl_vector_view_array(residualData.data(), n);
+    double previousStep = std::numeric_limits<double>::infinity();
     for (int step = 0; step < PolishSteps; ++step) {
         if (Jacobian(p, &s, &j.matrix) != GSL_SUCCESS) return;
         // J delta = -f in the least-squares sense.
@@ -194,9 +199,13 @@ void Polish(Scaled& s, gsl_vector* p) {
         if (!std::isfinite(largestStep)) return;
         Residuals(&trial.vector, &s, &f.vector);
         const double trialSum = SumOfSquares(&f.vector);
-        if (!(trialSum <= sum * (1 + 64 * std::numeric_limits<double>::epsilon()))) return;
+        const bool contracting =
+            largestStep <= TinyPolishStep * largestValue && largestStep < previousStep;
+        if (!(trialSum <= sum * (1 + 64 * std::numeric_limits<double>::epsilon())) && !contracting)
+            return;
         gsl_vector_memcpy(p, &trial.vector);
         sum = trialSum;
+        previousStep = largestStep;
         if (largestStep <= std::numeric_limits<double>::epsilon() * largestValue) return;
     }
 }

@@ -53,8 +53,12 @@ void DrawBands(Surface& surface, const Sheet& sheet) {
 void DrawBandLegend(Surface& surface, double x, double y) {
     if (!Shared.BandsShown) return;
     surface.SetBold(false);
-    const std::pair<Color, const char*> lines[] = {{ConfidenceColor, "— доверительная полоса 95 %"},
-                                                   {PredictionColor, "— полоса предсказания 95 %"}};
+    // With uncertainties a new measurement's sigma is not known: no prediction band.
+    const std::pair<Color, const char*> lines[] = {
+        {ConfidenceColor, "— доверительная полоса 95 %"},
+        Shared.SigmaPresent
+            ? std::pair<Color, const char*>{0, "(без полосы предсказания)"}
+            : std::pair<Color, const char*>{PredictionColor, "— полоса предсказания 95 %"}};
     for (const auto& [colour, text] : lines) {
         surface.SetForeColor(colour);
         surface.MoveTo(x, y);
