@@ -59,10 +59,13 @@ public:
 
 ComparisonWindow::ComparisonWindow(QWidget* parent, std::vector<ComparedFit> fits)
     : QDialog(parent), fits_(std::move(fits)) {
-    // In the mode on Y the fits are ranked as that mode fits them, and the title says so.
+    // In the mode on Y the fits are ranked as that mode fits them, and the title says so;
+    // so it says that points with uncertainties are ranked by chi^2 and R^2 weighted.
     setWindowTitle(QString::fromStdString(
-        Shared.FitMode == FitOnY ? "Сравнение зависимостей (" + FitMethodName(true) + ")"
-                                 : std::string("Сравнение зависимостей")));
+        (Shared.FitMode == FitOnY ? "Сравнение зависимостей (" + FitMethodName(true) + ")"
+                                  : std::string("Сравнение зависимостей")) +
+        (Shared.SigmaPresent ? " — точки взвешены 1/σ²: AICc по χ², R² и отклонение взвешенные"
+                             : "")));
     Table = new QTableWidget(static_cast<int>(fits_.size()), ColumnCount, this);
     for (int c = 0; c < ColumnCount; ++c)
         Table->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(Headings[c])));

@@ -372,6 +372,46 @@ TEST_F(DataExchange, CopiedResultsHoldEveryDigitAndTheTable) {
     EXPECT_NE(text.find("\n5\t5\t20.3\t"), std::string::npos) << text;
 }
 
+// A column of uncertainties: chosen in the column dialog, or named by a pasted table's
+// header; the fit weighs by it, Ctrl+C carries it with chi^2, the saved work keeps it,
+// and an undo returns to the points without it.
+TEST_F(DataExchange, UncertaintiesWeighTheFitAndTravelWithTheWork) {
+    const std::string path = File("n-x-y-s.csv", "1;0.5;2.7;0.1\n2;1.5;4.4;0.2\n3;2.5;7.6;0.4\n");
+    driver.ChooseFile(path).ChooseColumns(1, 2, 3);
+    Form1().show();
+    Key(&Form1(), QKeySequence::Open);
+    ExpectFormulaChoiceWith(3);
+    EXPECT_TRUE(Shared.SigmaPresent);
+    EXPECT_EQ(Shared.PointSigmaText[3], "0.4");
+
+    FitToResults(Line(5), KindPolynomial, "1");
+    Clipboard(
+        "X\tY\tσ\n1\t2.1\t0.2\n2\t3.9\t0.3\n3\t6.2\t0.3\n4\t7.8\t0.5\n5\t10.3\t0.4\n"
+        "6\t11.7\t0.8\n7\t14.2\t0.6\n8\t15.8\t1.2\n");
+    Key(&results(), QKeySequence::Paste);
+    ASSERT_TRUE(Shared.SigmaPresent);
+    EXPECT_NEAR(Shared.FitMatrix[0][2], 2.00515915805313, 1e-12);  // the weighted slope
+    Key(&results(), QKeySequence::Copy);
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    EXPECT_NEAR(Copied(text, "χ² = Σ((Y − f(X))/σ)² по Y"), 1.4585449367882273, 1e-12) << text;
+    EXPECT_NE(text.find("Погрешности σ\tотносительные"), std::string::npos);
+    EXPECT_NE(text.find("\n8\t8\t15.8\t1.2\t"), std::string::npos) << text;
+
+    const QImage saved = results().DrawingImage().Image().copy();
+    driver.ChooseFile(Path("взвешенная.approx"));
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ASSERT_TRUE(WaitUntil([this] { return driver.Done(); }));
+    Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_FALSE(Shared.SigmaPresent);
+    EXPECT_EQ(Shared.PointCount, 5);
+    driver.ChooseFile(Path("взвешенная.approx"));
+    Key(&results(), QKeySequence::Open);
+    ASSERT_TRUE(WaitUntil([this] { return driver.Done(); }));
+    EXPECT_TRUE(Shared.SigmaPresent);
+    EXPECT_EQ(Shared.PointSigma[8], 1.2);
+    EXPECT_EQ(results().DrawingImage().Image(), saved);
+}
+
 TEST_F(DataExchange, MenuOfARightClickOnlyInTheResultsState) {
     FitToResults(Line(5), KindExponential);
     QGuiApplication::clipboard()->clear();

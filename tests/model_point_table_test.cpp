@@ -121,6 +121,15 @@ INSTANTIATE_TEST_SUITE_P(
                 "в строке 2 в ячейке Y не число: «1234 567»"},
         BadCase{"ThreeColumnsOfNumbers", "1;0.5;2.7\n2;1.5;4.4\n3;2.5;7.6\n",
                 "столбцов с числами больше двух"},
+        BadCase{"ASigmaOfZero", "X;Y;σ\n1;2;0,5\n2;3;0\n3;4;1\n",
+                "в строке 3 в ячейке σ не больше нуля: «0»"},
+        BadCase{"ANegativeSigma", "x\ty\tsigma\n1\t2\t-1\n",
+                "в строке 2 в ячейке σ не больше нуля: «-1»"},
+        BadCase{"ASigmaThatIsNoNumber", "X;Y;погрешность\n1;2;0.1\n2;3;abc\n",
+                "в строке 3 в ячейке σ не число: «abc»"},
+        BadCase{"NoSigma", "X;Y;dY\n1;2;0.1\n2;3\n", "в строке 3 нет числа σ"},
+        BadCase{"ASigmaBelowADouble", "X;Y;ошибка\n1;2;1e-400\n",
+                "в строке 2 в ячейке σ не больше нуля: «1e-400»"},
         BadCase{"CommaInTwoRoles", "1;1,234.5\n2;2,5\n3;4\n",
                 "в строке 2 в ячейке Y «2,5» запятая — десятичный знак, а в строке 1 — "
                 "разделитель разрядов"}),
@@ -173,7 +182,8 @@ TEST(PointFiles, ColumnsChosenByNumberOrByHeader) {
     const PointTable unchosen = ReadPointTable(text);
     EXPECT_EQ(unchosen.columns, (std::vector<std::string>{"1 «N»", "2 «Время»", "3 «Путь»"}));
     for (const ColumnRequest& request :
-         {ColumnRequest{"2", "3", ""}, ColumnRequest{"время", "ПУТЬ", ""}, ColumnRequest{" 2", "Путь", ""}}) {
+         {ColumnRequest{"2", "3", ""}, ColumnRequest{"время", "ПУТЬ", ""},
+          ColumnRequest{" 2", "Путь", ""}}) {
         const PointTable table = ReadPointTable(text, {"нет точек", {}, request});
         ASSERT_EQ(table.error, "") << request.x << "," << request.y;
         EXPECT_EQ(table.pairs[2].x, "2.5");
@@ -186,6 +196,38 @@ TEST(PointFiles, ColumnsChosenByNumberOrByHeader) {
     // Without a header, each column by its first values.
     EXPECT_EQ(ReadPointTable("1;0.5;2.7\n2;1.5;4.4\n3;2.5;7.6\n4;3;9\n").columns[1],
               "2 «0.5; 1.5; 2.5…»");
+}
+
+// The uncertainty of Y: the column a header names so, or the one asked for; it moves
+// with its pair when the pairs are sorted, and is saved as a third column.
+TEST(PointFiles, AColumnOfUncertaintiesIsReadSortedAndSaved) {
+    for (const char* name : {"σ", "Sigma", "DY", "Погрешность", "ошибка"}) {
+        const PointTable table =
+            ReadPointTable("N;" + std::string(name) + ";x;y\n1;0,5;3;30\n2;0,25;1;10\n3;2;2;20\n");
+        ASSERT_EQ(table.error, "") << name;
+        ASSERT_TRUE(table.withSigma) << name;
+        EXPECT_EQ(table.pairs[1].sigma, "0,25") << name;
+    }
+    const std::string text = "N;Время;Путь;Разброс\n1;3;30;0.5\n2;1;10;0.25\n3;2;20;2\n";
+    const ColumnRequest asked{"2", "путь", "4"};
+    PointTable table = ReadPointTable(text, {"нет точек", {}, asked});
+    ASSERT_EQ(table.error, "");
+    UsePoints(std::vector<TypedPoint>{});
+    ReplacePointsWith(table);
+    EXPECT_TRUE(Shared.SigmaPresent);
+    EXPECT_EQ(Shared.PointSigma[1], 0.25);
+    EXPECT_EQ(Shared.PointSigma[3], 0.5);
+    EXPECT_EQ(PointTableText(","), "X\tY\tσ\n1\t10\t0,25\n2\t20\t2\n3\t30\t0,5\n");
+    // Without one asked for, the four columns of numbers are not told apart.
+    EXPECT_EQ(ReadPointTable(text).error, "столбцов с числами больше двух");
+    EXPECT_EQ(ReadPointTable(text, {"нет точек", {}, ColumnRequest{"2", "3", "3"}}).error,
+              "X, Y и σ — не три разных столбца");
+    EXPECT_EQ(ReadPointTable(text, {"нет точек", {}, ColumnRequest{"2", "3", "5"}}).error,
+              "нет столбца «5»");
+    // A table without one leaves the points unweighted.
+    ReplacePointsWith(ReadPointTable("1;2\n2;3\n3;5\n"));
+    EXPECT_FALSE(Shared.SigmaPresent);
+    EXPECT_EQ(PointTableText("."), "X\tY\n1\t2\n2\t3\n3\t5\n");
 }
 
 TEST(PointFiles, FortyPairsAreRead) { EXPECT_EQ(ReadPointTable(Lines(40)).pairs.size(), 40u); }

@@ -328,6 +328,43 @@ TEST_F(Drawing, GraphFrameWithAxesAtTheLowEnds) {
     EXPECT_FALSE(label->bold);
 }
 
+// Points with uncertainties: Y +- sigma a vertical bar in the points' colour, capped
+// where it ends inside the graph and cut at its edges; none without sigma.
+TEST_F(Drawing, ErrorBarsOfPointsWithUncertainties) {
+    Fit({{1, 2.7}, {2, 4.4}, {3, 7.6}, {4, 12.1}, {5, 20.3}}, KindExponential);
+    const double sigma[] = {0, 0.5, 0.25, 1, 2, 40};
+    for (int i = 1; i <= 5; ++i) Shared.PointSigma[i] = sigma[i];
+    const auto bars = [&] {
+        surface.Clear();
+        ShowResults(surface);
+        std::vector<SurfaceOp> lines;
+        for (const SurfaceOp& op : OfKind(surface.Ops(), SurfaceOp::Line))
+            if (op.color == Shared.SourceColor && op.width == 1) lines.push_back(op);
+        return lines;
+    };
+    const auto before = bars();
+    Shared.SigmaPresent = true;
+    const auto after = bars();
+    ASSERT_EQ(after.size(), before.size() + 4 * 3 + 1);  // a bar and two caps, the last cut
+    const auto row = [](double y) { return double(GraphBandHeight - ToPixelY(y)); };
+    for (int i = 1; i <= 4; ++i) {
+        const double x = ToPixelX(Shared.PointX[i]), top = row(Shared.PointY[i] + sigma[i]),
+                     bottom = row(Shared.PointY[i] - sigma[i]);
+        const auto has = [&](double x1, double y1, double x2, double y2) {
+            return std::any_of(after.begin(), after.end(), [&](const SurfaceOp& op) {
+                return op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;
+            });
+        };
+        EXPECT_TRUE(has(x, top, x, bottom)) << "point " << i;
+        EXPECT_TRUE(has(x - 2, top, x + 2, top)) << "point " << i;
+        EXPECT_TRUE(has(x - 2, bottom, x + 2, bottom)) << "point " << i;
+    }
+    const double x5 = ToPixelX(5);
+    EXPECT_TRUE(std::any_of(after.begin(), after.end(), [&](const SurfaceOp& op) {
+        return op.x1 == x5 && op.x2 == x5 && op.y1 == 11 && op.y2 == GraphBandHeight - 1;
+    }));
+}
+
 TEST_F(Drawing, AxesThroughZeroCarryTheStatistics) {
     Fit({{-2, -3}, {-1, -1}, {1, 2}, {3, 5}}, KindPolynomial, 1);
     ShowResults(surface);
