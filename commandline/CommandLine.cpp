@@ -206,13 +206,14 @@ int Fit(const std::string& formula, const std::vector<double>& at) {
         for (std::size_t j = i + 1; j < spread.correlation.size(); ++j)
             std::printf("correlation_of\t%s\t%s\t%s\n", names[i].name.c_str(),
                         names[j].name.c_str(), Number(spread.correlation[i][j]).c_str());
-    std::printf(s.SigmaPresent ? "\nN\tX\tY\tsigma\tY_computed\tdeviation_percent\n"
+    // Columns are only ever added after the existing ones: sigma last.
+    std::printf(s.SigmaPresent ? "\nN\tX\tY\tY_computed\tdeviation_percent\tsigma\n"
                                : "\nN\tX\tY\tY_computed\tdeviation_percent\n");
     for (int i = 1; i <= s.PointCount; ++i)
-        std::printf("%d\t%s\t%s\t%s%s\t%s\n", i, Number(s.PointX[i]).c_str(),
-                    Number(s.PointY[i]).c_str(),
-                    s.SigmaPresent ? (Number(s.PointSigma[i]) + "\t").c_str() : "",
-                    Number(s.FitMatrix[i][0]).c_str(), Number(s.Deviation[i]).c_str());
+        std::printf("%d\t%s\t%s\t%s\t%s%s\n", i, Number(s.PointX[i]).c_str(),
+                    Number(s.PointY[i]).c_str(), Number(s.FitMatrix[i][0]).c_str(),
+                    Number(s.Deviation[i]).c_str(),
+                    s.SigmaPresent ? ("\t" + Number(s.PointSigma[i])).c_str() : "");
     for (const double x : at) {
         const BandsAtX b = BandsAt(spread, x);
         std::printf("at\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", Number(x).c_str(), Number(b.y).c_str(),
