@@ -45,8 +45,10 @@ void ShowIntervalsAt(Surface& d, double x) {
     d.Print("Y = " + figure(b.y) + reach + " (95 %: от " + figure(b.confidence.low) + " до " +
             figure(b.confidence.high) + ")");
     d.MoveTo(100, 430);
-    d.Print("новое измерение, 95 %: от " + figure(b.prediction.low) + " до " +
-            figure(b.prediction.high));
+    // With uncertainties a new measurement's sigma is not known: no interval for it.
+    d.Print(Shared.SigmaPresent ? std::string("новое измерение: нужна его σ")
+                                : "новое измерение, 95 %: от " + figure(b.prediction.low) +
+                                      " до " + figure(b.prediction.high));
     d.SetBold(true);
 }
 }  // namespace
