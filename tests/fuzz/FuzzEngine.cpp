@@ -3,7 +3,8 @@
 // the whole engine sequence runs; a failure is a code 1..3, and a success leaves
 // only finite numbers and curve pixels inside the plot band, a refinement on Y that
 // either succeeded or left the linearised fit, and standard errors that are finite
-// or not computed.
+// or not computed. Half the sets come with uncertainties sigma of any positive size,
+// under either convention; chi^2 is then never negative, its probability in [0, 1].
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -26,6 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto& s = Shared;
     s = SharedState{};
     const int n = 3 + data[0] % 38;
+    s.SigmaPresent = data[0] >= 128;
+    s.SigmaConvention = data[1] >= 128 ? SigmaAbsolute : SigmaRelative;
     const std::uint8_t kind = static_cast<std::uint8_t>(1 + data[1] % 13);
     const int degree = 1 + data[2] % 20;
     s.FitMode = data[2] >= 128 ? FitOnY : FitLinearised;
@@ -36,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 1; i <= n; ++i) {
         s.PointX[i] = TakeDouble(data, size);
         s.PointY[i] = TakeDouble(data, size);
+        if (!s.SigmaPresent) continue;
+        s.PointSigma[i] = std::fabs(TakeDouble(data, size));
+        if (!(s.PointSigma[i] > 0)) return 0;  // refused by every way in
     }
     if (IsPolynomialKind(kind)) {
         if (TakeTypedDegree(kind, std::to_string(degree)) != DegreeVerdict::Accepted) return 0;
@@ -67,6 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(s.RefinementOutcome != RefinementDone || !PoleBetweenThePoints());
     const FitSpread spread = SpreadOfFit();
     Check(spread.degreesOfFreedom >= 1 && std::isfinite(spread.tQuantile));
+    Check(!spread.weighted || std::isnan(spread.chiSquare) || spread.chiSquare >= 0);
+    Check(!(spread.chiSquareProbability < 0) && !(spread.chiSquareProbability > 1));
     for (const CoefficientSpread& c : spread.coefficients)
         Check((std::isfinite(c.standardError) && c.standardError >= 0 && c.low <= c.high) ||
               (std::isnan(c.standardError) && !spread.computed));
