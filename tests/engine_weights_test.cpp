@@ -1,10 +1,12 @@
 // Fits to points with uncertainties sigma against independent answers
-// (tests/weights/references.py: SciPy's curve_fit under both conventions, its minimum
-// polished), and the property that equal sigmas change nothing where the fit is on Y.
+// (tests/weights/references.py writes them: SciPy's curve_fit under both conventions,
+// its minimum polished), and the property that equal sigmas change nothing where the fit is on Y.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,90 +46,60 @@ void UseMeasured(const Measured& m) {
     ReplacePointsWith(table);
 }
 
+// One line of tests/data/weights/references.txt: the fit, the convention, each
+// coefficient's value and standard error, chi^2.
 struct WeightCase {
-    const char* fit;
-    std::uint8_t convention;
-    std::vector<double> valuesAndErrors;  // value, standard error of each coefficient
-    double chiSquare;
+    std::string fit, convention;
+    std::vector<double> valuesAndErrors;
+    double chiSquare = 0;
 };
 
-void PrintTo(const WeightCase& c, std::ostream* out) {
-    *out << c.fit << (c.convention == SigmaAbsolute ? " absolute" : " relative");
+std::vector<WeightCase> References() {
+    std::ifstream in(APPROX_TEST_DATA "/weights/references.txt");
+    std::vector<WeightCase> cases;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream cells(line);
+        WeightCase c;
+        cells >> c.fit >> c.convention;
+        for (double v; cells >> v;) c.valuesAndErrors.push_back(v);
+        c.chiSquare = c.valuesAndErrors.back();
+        c.valuesAndErrors.pop_back();
+        cases.push_back(c);
+    }
+    return cases;
 }
 
-class WeightedFit : public testing::TestWithParam<WeightCase> {};
-
-TEST_P(WeightedFit, AgreesWithTheReference) {
-    const WeightCase& c = GetParam();
-    const std::string fit = c.fit;
-    if (fit == "line") {
-        UseMeasured(Line);
-        ChooseKind(KindPolynomial, 1);
-    } else if (fit == "quadratic") {
-        UseMeasured(Quadratic);
-        ChooseKind(KindPolynomial, 2);
-    } else {
-        UseMeasured(Exponential);
-        ChooseKind(KindExponential);
-        if (fit == "exponential_on_y") Shared.FitMode = FitOnY;
+TEST(WeightedFit, AgreesWithTheReferences) {
+    const std::vector<WeightCase> cases = References();
+    ASSERT_EQ(cases.size(), 8u) << "tests/data/weights/references.txt";
+    for (const WeightCase& c : cases) {
+        SCOPED_TRACE(c.fit + " " + c.convention);
+        if (c.fit == "line") {
+            UseMeasured(Line);
+            ChooseKind(KindPolynomial, 1);
+        } else if (c.fit == "quadratic") {
+            UseMeasured(Quadratic);
+            ChooseKind(KindPolynomial, 2);
+        } else {
+            UseMeasured(Exponential);
+            ChooseKind(KindExponential);
+            if (c.fit == "exponential_on_y") Shared.FitMode = FitOnY;
+        }
+        Shared.SigmaConvention = c.convention == "absolute" ? SigmaAbsolute : SigmaRelative;
+        ASSERT_EQ(RunGuardedComputation(), FailNone);
+        const FitSpread spread = SpreadOfFit();
+        ASSERT_EQ(spread.coefficients.size() * 2, c.valuesAndErrors.size());
+        // The refinement's minimum holds about ten digits; the linear fits all of them.
+        const double digits = c.fit == "exponential_on_y" ? 1e-8 : 1e-11;
+        for (std::size_t k = 0; k < spread.coefficients.size(); ++k) {
+            const double value = c.valuesAndErrors[2 * k], error = c.valuesAndErrors[2 * k + 1];
+            EXPECT_NEAR(spread.coefficients[k].value, value, digits * std::fabs(value)) << k;
+            EXPECT_NEAR(spread.coefficients[k].standardError, error, 1e3 * digits * error) << k;
+        }
+        EXPECT_NEAR(spread.chiSquare, c.chiSquare, digits * c.chiSquare);
+        EXPECT_TRUE(spread.weighted);
     }
-    Shared.SigmaConvention = c.convention;
-    ASSERT_EQ(RunGuardedComputation(), FailNone);
-    const FitSpread spread = SpreadOfFit();
-    ASSERT_EQ(spread.coefficients.size() * 2, c.valuesAndErrors.size());
-    // The refinement's minimum holds about ten digits; the linear fits all of them.
-    const double digits = fit == "exponential_on_y" ? 1e-8 : 1e-11;
-    for (std::size_t k = 0; k < spread.coefficients.size(); ++k) {
-        const double value = c.valuesAndErrors[2 * k], error = c.valuesAndErrors[2 * k + 1];
-        EXPECT_NEAR(spread.coefficients[k].value, value, digits * std::fabs(value)) << k;
-        EXPECT_NEAR(spread.coefficients[k].standardError, error, 1e3 * digits * error) << k;
-    }
-    EXPECT_NEAR(spread.chiSquare, c.chiSquare, digits * c.chiSquare);
-    EXPECT_TRUE(spread.weighted);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    References, WeightedFit,
-    testing::Values(
-        WeightCase{
-            "line",
-            SigmaRelative,
-            {0.060750252508299234, 0.10883208733799458, 2.00515915805313, 0.03437641280760757},
-            1.4585449367882273},
-        WeightCase{"line",
-                   SigmaAbsolute,
-                   {0.060750252508299234, 0.2207357502513223, 2.00515915805313, 0.0697230335063814},
-                   1.4585449367882273},
-        WeightCase{"quadratic",
-                   SigmaRelative,
-                   {1.0547433271586624, 0.0824999672544912, -0.06410462791023273,
-                    0.0997158174465327, 1.0085558333218259, 0.018908316748692828},
-                   5.529164884140294},
-        WeightCase{"quadratic",
-                   SigmaAbsolute,
-                   {1.0547433271586624, 0.09282672438777628, -0.06410462791023273,
-                    0.11219753184456208, 1.0085558333218259, 0.02127512489857543},
-                   5.529164884140294},
-        WeightCase{
-            "exponential_on_y",
-            SigmaRelative,
-            {2.839387071510969, 0.06249268434092522, 0.4970400507380133, 0.006322343574841057},
-            1.1387966544738046},
-        WeightCase{
-            "exponential_on_y",
-            SigmaAbsolute,
-            {2.839387071510969, 0.13094565453341947, 0.4970400507380133, 0.013247685330274041},
-            1.1387966544738046},
-        WeightCase{
-            "exponential_linearised",
-            SigmaRelative,
-            {2.8411986453477116, 0.06174660731503949, 0.49721236141211916, 0.0062227246356854095},
-            1.1408998476134666},
-        WeightCase{
-            "exponential_linearised",
-            SigmaAbsolute,
-            {2.8411986453477116, 0.13010695832542685, 0.49721236141211916, 0.013111971815956457},
-            1.1408998476134666}));
 
 // The coefficients and their errors of the fit on display.
 std::vector<std::pair<double, double>> Figures() {

@@ -10,7 +10,7 @@ chi^2/nu for relative sigma. Prints
 "NAME CONVENTION VALUE SE VALUE SE [VALUE SE] CHI2" lines for the test's table; the
 linearised fit's A is e^u with the standard error A se(u).
 
-    tests/weights/references.py   (needs python3-scipy)
+    tests/weights/references.py > tests/data/weights/references.txt   (needs python3-scipy)
 """
 import numpy
 from scipy.optimize import curve_fit
