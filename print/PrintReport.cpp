@@ -1,6 +1,7 @@
 #include "PrintReport.h"
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include <QFile>
 #include <QPageSize>
@@ -75,14 +76,26 @@ Outcome PaintSheet(QPrinter& printer, const ImageSurface& sheet, const std::stri
 
 // Whether the print system takes jobs for the queue now: a queue that rejects them
 // (cupsreject) would swallow the page and tell no one. A queue the print system
-// does not know is not asked.
+// does not know is not asked. libcups is opened here, not linked: its seventeen
+// libraries (TLS, Kerberos, Avahi) would otherwise load at every start, a tenth of the
+// time to the first window; by now Qt's print support has loaded it anyway.
 bool AcceptsJobs(const std::string& queue) {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
-    if (!dest) return true;
-    const char* accepting =
-        cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
-    const bool accepts = !accepting || std::strcmp(accepting, "false") != 0;
-    cupsFreeDests(1, dest);
+    void* cups = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!cups) return true;
+    const auto getNamedDest =
+        reinterpret_cast<decltype(&cupsGetNamedDest)>(dlsym(cups, "cupsGetNamedDest"));
+    const auto getOption = reinterpret_cast<decltype(&cupsGetOption)>(dlsym(cups, "cupsGetOption"));
+    const auto freeDests = reinterpret_cast<decltype(&cupsFreeDests)>(dlsym(cups, "cupsFreeDests"));
+    bool accepts = true;
+    if (getNamedDest && getOption && freeDests) {
+        if (cups_dest_t* dest = getNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr)) {
+            const char* accepting =
+                getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+            accepts = !accepting || std::strcmp(accepting, "false") != 0;
+            freeDests(1, dest);
+        }
+    }
+    dlclose(cups);
     return accepts;
 }
 

@@ -106,6 +106,10 @@ void TitleWindow::LoadSetUp() {
 }
 
 void TitleWindow::PaintGradient() {
+    // The first showing resizes the window to the size it was placed at: nothing new
+    // to paint then (the gradient is a fifth of the time to the window).
+    if (size() == gradientSize_) return;
+    gradientSize_ = size();
     // The inner size in the image's own pixels: device pixels on a scaled screen.
     DrawingImage().EnsureSize(width(), height());
     const double ratio = DrawingImage().Image().devicePixelRatio();

@@ -39,7 +39,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Paints the gradient over the inner size, unless it already covers that size.
     void PaintGradient();
+    QSize gradientSize_;
     void Command1Click();
     void Command2Click();
     // Ctrl+O, Ctrl+V and a drop: the points of a file or the clipboard, the boxes

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <random>
 
 #include "Controls.h"
 #include "Fonts.h"
@@ -225,6 +226,54 @@ TEST(Gradient, FourCornersAndTheCentre) {
     EXPECT_TRUE(near(image.pixelColor(100, 50), 127, 127, 0))
         << image.pixelColor(100, 50).name().toStdString();
     EXPECT_FALSE(GradientFill(image, corners, {{0, 1, 7}}));
+}
+
+// Every pixel as the rule defines it, worked out the slow way: weights by division,
+// the edge tested, the channels interpolated; compared with the fill over the title
+// window's four corners and over random triangles, bit for bit.
+TEST(Gradient, EveryPixelAsTheQuotientsMakeIt) {
+    const auto reference = [](QImage& image, const GradientVertex& a, const GradientVertex& b,
+                              const GradientVertex& c) {
+        const double area = double(b.x - a.x) * (c.y - a.y) - double(c.x - a.x) * (b.y - a.y);
+        const auto level = [](double v) { return std::clamp(int(v / 256.0), 0, 255); };
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const double px = x + 0.5, py = y + 0.5;
+                const double wa =
+                    (double(b.x - px) * (c.y - py) - double(c.x - px) * (b.y - py)) / area;
+                const double wb =
+                    (double(c.x - px) * (a.y - py) - double(a.x - px) * (c.y - py)) / area;
+                const double wc = 1 - wa - wb;
+                if (area == 0 || wa < -1e-9 || wb < -1e-9 || wc < -1e-9) continue;
+                image.setPixel(x, y,
+                               qRgb(level(wa * a.red + wb * b.red + wc * c.red),
+                                    level(wa * a.green + wb * b.green + wc * c.green),
+                                    level(wa * a.blue + wb * b.blue + wc * c.blue)));
+            }
+    };
+    std::mt19937 random(9122026);
+    std::uniform_int_distribution<int> coordinate(-200, 1500), channel(0, 0xFF00);
+    const std::uint16_t full = 0xFF00;
+    std::vector<std::vector<GradientVertex>> sets = {{{0, 0, 0, full, 0, 0},
+                                                      {1280, 0, 0, 0, full, 0},
+                                                      {1280, 1024, full, 0, 0, 0},
+                                                      {0, 1024, 0, full, full, 0}}};
+    for (int k = 0; k < 6; ++k) {
+        std::vector<GradientVertex> v;
+        for (int i = 0; i < 4; ++i)
+            v.push_back({coordinate(random), coordinate(random), std::uint16_t(channel(random)),
+                         std::uint16_t(channel(random)), std::uint16_t(channel(random)), 0});
+        sets.push_back(v);
+    }
+    for (const auto& v : sets) {
+        QImage filled(1280, 1024, QImage::Format_RGB32), expected(1280, 1024, QImage::Format_RGB32);
+        filled.fill(Qt::black);
+        expected.fill(Qt::black);
+        ASSERT_TRUE(GradientFill(filled, v, {{0, 1, 2}, {0, 2, 3}}));
+        reference(expected, v[0], v[1], v[2]);
+        reference(expected, v[0], v[2], v[3]);
+        EXPECT_TRUE(filled == expected) << "vertex 1 at " << v[1].x << ", " << v[1].y;
+    }
 }
 
 class TestWindow : public FormWindow {

@@ -1,11 +1,23 @@
 #include "PainterSurface.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
 
 QColor ToQColor(Color bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 namespace {
+// The whole image in one colour, written by ordinary stores. QImage::fill streams past
+// the cache, and on some virtual machines the next drawing over those pages (the title
+// window's gradient: every pixel) then costs three times as much as the fill itself.
+void FillImage(QImage& image, const QColor& colour) {
+    const QRgb pixel = colour.rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line, line + image.width(), pixel);
+    }
+}
+
 // Renders one operation; unitsPerPixel converts the surface's units (15 for twips).
 // A cell width above 0 puts every character of a text in its own cell of that many
 // pixels, so a fixed-pitch layout holds on any device whatever its font metrics.
@@ -66,7 +78,7 @@ ImageSurface::ImageSurface(FontSpec font, double unitsPerPixel, double devicePix
     regular_ = MakeFont(font);
     font.bold = true;
     bold_ = MakeFont(font);
-    image_.fill(background_);
+    FillImage(image_, background_);
 }
 
 void ImageSurface::EnsureSize(int widthPixels, int heightPixels) {
@@ -77,7 +89,7 @@ void ImageSurface::EnsureSize(int widthPixels, int heightPixels) {
     QImage larger(std::max(wide, image_.width()), std::max(high, image_.height()),
                   QImage::Format_RGB32);
     larger.setDevicePixelRatio(ratio);
-    larger.fill(background_);
+    FillImage(larger, background_);
     QPainter painter(&larger);
     painter.drawImage(0, 0, image_);
     painter.end();
@@ -100,6 +112,10 @@ double ImageSurface::TextAdvance(std::string_view text) const {
 void ImageSurface::Render(const SurfaceOp& op) {
     if (op.kind == SurfaceOp::Clear) opsSinceClear_.clear();
     opsSinceClear_.push_back(op);
+    if (op.kind == SurfaceOp::Clear) {
+        FillImage(image_, background_);
+        return;
+    }
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, op.kind == SurfaceOp::Circle);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
