@@ -254,10 +254,16 @@ TEST(Gradient, EveryPixelAsTheQuotientsMakeIt) {
     std::mt19937 random(9122026);
     std::uniform_int_distribution<int> coordinate(-200, 1500), channel(0, 0xFF00);
     const std::uint16_t full = 0xFF00;
+    // The title window's corners; a full triangle, where the quotients make some pixels
+    // 254.999... (level 254) though the exact value is 255.
     std::vector<std::vector<GradientVertex>> sets = {{{0, 0, 0, full, 0, 0},
                                                       {1280, 0, 0, 0, full, 0},
                                                       {1280, 1024, full, 0, 0, 0},
-                                                      {0, 1024, 0, full, full, 0}}};
+                                                      {0, 1024, 0, full, full, 0}},
+                                                     {{46, 30, full, full, full, 0},
+                                                      {-17, 40, full, full, full, 0},
+                                                      {58, 55, full, full, full, 0},
+                                                      {58, 55, full, full, full, 0}}};
     for (int k = 0; k < 6; ++k) {
         std::vector<GradientVertex> v;
         for (int i = 0; i < 4; ++i)
