@@ -126,6 +126,17 @@ void TitleWindow::PaintGradient() {
     update();
 }
 
+void TitleWindow::hideEvent(QHideEvent* event) {
+    FormWindow::hideEvent(event);
+    DrawingImage().Release();
+    gradientSize_ = QSize();
+}
+
+void TitleWindow::showEvent(QShowEvent* event) {
+    FormWindow::showEvent(event);
+    PaintGradient();
+}
+
 void TitleWindow::resizeEvent(QResizeEvent* event) {
     FormWindow::resizeEvent(event);
     // The gradient's corners follow the inner size, also when the desktop resizes us.

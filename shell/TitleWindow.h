@@ -34,6 +34,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Hidden, the window gives back its gradient's five megabytes (the other windows
+    // need them); shown again, it paints the gradient anew.
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // A file of points dropped on the window.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

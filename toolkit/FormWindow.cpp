@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <cmath>
+#include <utility>
 
 #include "Program.h"
 
@@ -54,7 +55,7 @@ void FormWindow::PlaceControl(QWidget* control, double left, double top, double 
 
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_.Image());
+    painter.drawImage(0, 0, std::as_const(surface_).Image());
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {

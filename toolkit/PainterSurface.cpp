@@ -79,6 +79,7 @@ ImageSurface::ImageSurface(FontSpec font, double unitsPerPixel, double devicePix
     font.bold = true;
     bold_ = MakeFont(font);
     FillImage(image_, background_);
+    blankWith_ = background_;
 }
 
 void ImageSurface::EnsureSize(int widthPixels, int heightPixels) {
@@ -90,10 +91,22 @@ void ImageSurface::EnsureSize(int widthPixels, int heightPixels) {
                   QImage::Format_RGB32);
     larger.setDevicePixelRatio(ratio);
     FillImage(larger, background_);
-    QPainter painter(&larger);
-    painter.drawImage(0, 0, image_);
-    painter.end();
+    // A blank image stays blank in its own colour if that is the background.
+    if (blankWith_ != background_) {
+        QPainter painter(&larger);
+        painter.drawImage(0, 0, image_);
+        painter.end();
+        blankWith_ = QColor();
+    }
     image_ = std::move(larger);
+}
+
+void ImageSurface::Release() {
+    QImage small(1, 1, QImage::Format_RGB32);
+    small.setDevicePixelRatio(image_.devicePixelRatio());
+    FillImage(small, background_);
+    image_ = std::move(small);
+    blankWith_ = background_;
 }
 
 void ImageSurface::SetBackground(Color bgr) { background_ = ToQColor(bgr); }
@@ -113,9 +126,11 @@ void ImageSurface::Render(const SurfaceOp& op) {
     if (op.kind == SurfaceOp::Clear) opsSinceClear_.clear();
     opsSinceClear_.push_back(op);
     if (op.kind == SurfaceOp::Clear) {
-        FillImage(image_, background_);
+        if (blankWith_ != background_) FillImage(image_, background_);
+        blankWith_ = background_;
         return;
     }
+    blankWith_ = QColor();
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, op.kind == SurfaceOp::Circle);
     painter.setRenderHint(QPainter::TextAntialiasing, true);

@@ -20,11 +20,18 @@ class ImageSurface : public Surface {
 public:
     ImageSurface(FontSpec font, double unitsPerPixel, double devicePixelRatio = 1);
 
-    QImage& Image() { return image_; }
+    // The image to draw on directly (which ends its being blank), or to show.
+    QImage& Image() {
+        blankWith_ = QColor();
+        return image_;
+    }
     const QImage& Image() const { return image_; }
     // Makes the image at least this many pixels (not device pixels), keeping what is
     // drawn.
     void EnsureSize(int widthPixels, int heightPixels);
+    // Gives the image's memory back, for a hidden window whose drawing is made again
+    // when it shows: the image is one pixel until the next EnsureSize.
+    void Release();
     void SetBackground(Color bgr);
     void SetLogicalWidth(double widthUnits) { logicalWidth_ = widthUnits; }
 
@@ -45,6 +52,9 @@ private:
     double unitsPerPixel_;
     double logicalWidth_ = 0;
     QColor background_ = Qt::white;
+    // The one colour of the whole image while nothing is drawn on it since it was
+    // filled (a Clear then has nothing to do); invalid once something is.
+    QColor blankWith_;
 };
 
 // Replays drawn operations onto a painter whose coordinates are the drawing's (a

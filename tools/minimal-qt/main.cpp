@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 class GradientWindow : public QWidget {
@@ -31,6 +32,9 @@ int main(int argc, char* argv[]) {
         layout->addWidget(new QPushButton("Начало работы"));
         layout->addWidget(new QPushButton("Окончание работы"));
     }
-    window->showFullScreen();
+    // The whole screen, as the program's windows take it, also where no window manager
+    // would act on a request for full screen.
+    window->setGeometry(QApplication::primaryScreen()->geometry());
+    window->show();
     return application.exec();
 }
