@@ -5,6 +5,9 @@
 #include <gsl/gsl_multifit.h>
 
 #include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
 
 #include "Comparison.h"
 #include "EngineCodes.h"
@@ -69,6 +72,18 @@ void EngineFit(benchmark::State& state, std::uint8_t kind, std::int16_t degree) 
     }
 }
 
+// The curve alone (301 samples of the fitted polynomial), the part of the sequence
+// beside the fit that a GSL user would also have to compute.
+void CurveOnly(benchmark::State& state, std::uint8_t kind, std::int16_t degree) {
+    UseForty(kind, degree);
+    FitCoefficients();
+    RecoverCoefficients();
+    for (auto _ : state) {
+        SampleCurve();
+        benchmark::DoNotOptimize(Shared.CurvePointCount);
+    }
+}
+
 void EngineFitOverYears(benchmark::State& state, std::int16_t degree) {
     UseFortyYears(KindPolynomial, degree);
     for (auto _ : state) {
@@ -101,14 +116,14 @@ void RefinementOnY(benchmark::State& state) {
     UseForty(KindExponential, 0);
     FitCoefficients();
     RecoverCoefficients();
-    const double a = Shared.CoefA, b = Shared.CoefB;
+    const RefinementProblem problem = ProblemOfTheFit();
+    Refined refined;
     for (auto _ : state) {
-        Shared.CoefA = a;
-        Shared.CoefB = b;
-        benchmark::DoNotOptimize(RefineOnY());
+        refined = RefineOnY(problem);
+        benchmark::DoNotOptimize(refined.coefficients.a);
     }
-    if (Shared.RefinementIterations == 0) state.SkipWithError("no refinement");
-    state.counters["steps"] = Shared.RefinementIterations;
+    if (refined.outcome != RefinementDone) state.SkipWithError("no refinement");
+    state.counters["steps"] = refined.iterations;
 }
 
 void StandardErrorsOnY(benchmark::State& state) {
@@ -158,6 +173,7 @@ void GslPeer(benchmark::State& state, std::uint8_t kind, std::int16_t degree) {
 BENCHMARK_CAPTURE(EngineSequence, Polynomial19, KindPolynomial, 19);
 BENCHMARK_CAPTURE(EngineFit, Polynomial19, KindPolynomial, 19);
 BENCHMARK_CAPTURE(GslPeer, Polynomial19, KindPolynomial, 19);
+BENCHMARK_CAPTURE(CurveOnly, Polynomial19, KindPolynomial, 19);
 BENCHMARK_CAPTURE(EngineSequence, Exponential, KindExponential, 0);
 BENCHMARK_CAPTURE(EngineFit, Exponential, KindExponential, 0);
 BENCHMARK_CAPTURE(GslPeer, Exponential, KindExponential, 0);
@@ -170,4 +186,40 @@ BENCHMARK_CAPTURE(ComparisonOfEveryFormula, Ordinary, false)->Unit(benchmark::kM
 BENCHMARK_CAPTURE(ComparisonOfEveryFormula, OverYears, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RefinementOnY)->Unit(benchmark::kMicrosecond);
 BENCHMARK(StandardErrorsOnY)->Unit(benchmark::kMicrosecond);
-BENCHMARK_MAIN();
+// The benchmarks as usual, then each fit's time against GSL's on the same problem, from
+// the same run: "EngineFit/Exponential / GslPeer/Exponential = 0.73", and the sequence
+// of degree 19 against GSL's fit plus the curve.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void PrintRatios() const {
+        for (const char* kind : {"Polynomial19", "Exponential", "Sine"}) {
+            const auto ours = times_.find(std::string("EngineFit/") + kind);
+            const auto gsl = times_.find(std::string("GslPeer/") + kind);
+            if (ours != times_.end() && gsl != times_.end())
+                std::printf("EngineFit/%s / GslPeer/%s = %.2f\n", kind, kind,
+                            ours->second / gsl->second);
+        }
+        const auto sequence = times_.find("EngineSequence/Polynomial19");
+        const auto gsl = times_.find("GslPeer/Polynomial19");
+        const auto curve = times_.find("CurveOnly/Polynomial19");
+        if (sequence != times_.end() && gsl != times_.end() && curve != times_.end())
+            std::printf("EngineSequence/Polynomial19 / (GslPeer + CurveOnly) = %.2f\n",
+                        sequence->second / (gsl->second + curve->second));
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}

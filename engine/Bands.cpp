@@ -69,8 +69,8 @@ BandsAtX BandsAt(const FitSpread& spread, double x) {
     // A new measurement's own sigma is not known where the points have uncertainties:
     // no prediction band then.
     const double reach = spread.tQuantile * se,
-                 predictionReach = spread.weighted ? NotComputed
-                                                   : spread.tQuantile * std::sqrt(se * se + s2);
+                 predictionReach =
+                     spread.weighted ? NotComputed : spread.tQuantile * std::sqrt(se * se + s2);
     if (!std::isfinite(reach) || (!spread.weighted && !std::isfinite(predictionReach)))
         return bands;
     if (spread.onY) {

@@ -21,7 +21,7 @@ ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
     ComparedFit fit;
     fit.kind = kind;
     fit.degree = degree;
-    fit.failure = RunEngineSequence();
+    fit.failure = RunFitSequence();
     fit.coefficients = s.UnknownCount;
     if (fit.failure) return fit;
     fit.refinement = s.RefinementOutcome;

@@ -33,7 +33,7 @@ void RefineWhereAsked() {
 }
 }  // namespace
 
-std::uint8_t RunEngineSequence() {
+std::uint8_t RunFitSequence() {
     auto& s = Shared;
     // No refinement until one is tried, whichever step stops the sequence.
     s.RefinementOutcome = RefinementNone;
@@ -45,9 +45,14 @@ std::uint8_t RunEngineSequence() {
     EvaluateAtArg();
     if (s.ComputationFailed) return s.ComputationFailed;
     RefineWhereAsked();
+    return FailNone;
+}
+
+std::uint8_t RunEngineSequence() {
+    if (const std::uint8_t failed = RunFitSequence()) return failed;
     // The curve is not tested: a sample whose evaluation fails is placed at the value
     // the evaluation left, and its code is not the sequence's.
     SampleCurve();
-    s.ComputationFailed = FailNone;
+    Shared.ComputationFailed = FailNone;
     return FailNone;
 }

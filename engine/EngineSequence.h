@@ -10,3 +10,7 @@
 // code, which is also left in ComputationFailed; FailNone when the fit, its
 // coefficients and its curve are all in place.
 std::uint8_t RunEngineSequence();
+
+// The same sequence up to the curve, which decides nothing: the fit, its coefficients,
+// the trial evaluation and the refinement (for the comparison, which draws no curve).
+std::uint8_t RunFitSequence();

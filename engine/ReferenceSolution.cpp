@@ -15,6 +15,21 @@ void KeepGslFromAborting() {
 }
 
 namespace {
+// x 2^-exponent: a product with the power of two where that is a normal double (the
+// same value as std::ldexp gives, which rounds the same way, at a fraction of the cost).
+struct PowerOfTwoScale {
+    explicit PowerOfTwoScale(int exponent)
+        : exponent_(exponent),
+          factor_(std::ldexp(1.0, -exponent)),
+          normal_(std::fabs(exponent) < std::numeric_limits<double>::max_exponent - 1) {}
+    double operator()(double x) const { return normal_ ? x * factor_ : std::ldexp(x, -exponent_); }
+
+private:
+    int exponent_;
+    double factor_;
+    bool normal_;
+};
+
 // The power of two that brings column k of rows 1..n to a norm in [0.5, 1), and
 // that norm; false when the column is all zeros.
 bool UnitNormExponent(const ProblemColumns& a, int k, int n, int& exponent, double& fraction) {
@@ -23,9 +38,10 @@ bool UnitNormExponent(const ProblemColumns& a, int k, int n, int& exponent, doub
     if (!(largest > 0)) return false;
     int outer = 0;
     std::frexp(largest, &outer);
+    const PowerOfTwoScale scale(outer);
     double sum = 0;
     for (int i = 1; i <= n; ++i) {
-        const double v = std::ldexp(a[i][k], -outer);
+        const double v = scale(a[i][k]);
         sum = sum + v * v;
     }
     int inner = 0;
@@ -69,9 +85,10 @@ bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f) {
     f.m = m;
     for (int k = 1; k <= m; ++k)
         if (!UnitNormExponent(a, k, n, f.exponent[k], f.normFraction[k])) return false;
-    for (int i = 0; i < n; ++i)
-        for (int k = 0; k < m; ++k)
-            f.design[i * m + k] = std::ldexp(a[i + 1][k + 1], -f.exponent[k + 1]);
+    for (int k = 0; k < m; ++k) {
+        const PowerOfTwoScale scale(f.exponent[k + 1]);
+        for (int i = 0; i < n; ++i) f.design[i * m + k] = scale(a[i + 1][k + 1]);
+    }
     f.qr = gsl_matrix_view_array(f.design.data(), n, m);
     f.tauView = gsl_vector_view_array(f.tau.data(), m);
     gsl_vector_view normView = gsl_vector_view_array(f.columnNorms.data(), m);
@@ -127,7 +144,8 @@ ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m) {
     r.outcome = Outcome::Unvouched;
 
     std::array<double, MaxEnteredPoints> response{}, residual{};
-    for (int i = 0; i < n; ++i) response[i] = std::ldexp(a[i + 1][0], -r.exponent[0]);
+    const PowerOfTwoScale responseScale(r.exponent[0]);
+    for (int i = 0; i < n; ++i) response[i] = responseScale(a[i + 1][0]);
     std::array<double, MaxUnknowns> y{};
     std::array<double, 3 * MaxUnknowns> work{};
     gsl_vector_view responseView = gsl_vector_view_array(response.data(), n);

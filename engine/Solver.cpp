@@ -46,9 +46,10 @@ bool Rotate(Square& a, int j, int c, int m) {
 }
 
 // The method's own solution: the normal equations of the columns, triangularised by
-// plane rotations and solved by back-substitution, left in rows 0..m of a. FailNone,
-// or FailOverflow or FailDivision when it breaks down.
-std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, int n, int m) {
+// plane rotations and solved by back-substitution, left in rows 0..m of a; the normal
+// equations as formed (the Gram matrix of columns 0..m) left in gram. FailNone, or
+// FailOverflow or FailDivision when it breaks down.
+std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gram, int n, int m) {
     // Normal equations: Gram matrix of columns 0..m, sums accumulated in point order.
     for (int c1 = 0; c1 <= m; ++c1) {
         for (int c2 = c1; c2 <= m; ++c2) {
@@ -71,6 +72,7 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, int n, int 
         }
     }
 
+    gram = a;
     // Plane rotations zero the subdiagonal of rows 1..m; row 0 is never rotated. The
     // right-hand side (column 0) turns with its row.
     for (int j = 1; j <= m - 1; ++j)
@@ -85,6 +87,90 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, int n, int 
         if (!std::isfinite(a[0][b])) return FailOverflow;
     }
     return FailNone;
+}
+// Below this relative error (in the measure ShownAccuracy is held to) the normal
+// equations' solution is taken without the reference: so far below ShownAccuracy that
+// the reference would have taken the same solution.
+constexpr double VouchedAccuracy = 1e-9;
+
+// Whether the normal equations' solution (row 0 of solved) is vouched for without the
+// reference, a posteriori: in the columns scaled to unit norm by powers of two (as the
+// reference scales them), y differs from the least-squares solution by
+// G^-1 A^T (b - A y), G = A^T A, and |G^-1| <= |R^-1|^2 in Frobenius norm for the
+// Cholesky factor R of G; the rounding of A^T (b - A y) itself is added. Where the bound
+// does not vouch, or anything leaves the range, the reference decides as before. On
+// success r holds the solution scaled back as the reference's would be (r.outcome
+// Solved, or Overflow where a coefficient cannot be held).
+bool VouchedWithoutReference(const ProblemColumns& a, const Square& gram, const Square& solved,
+                             int n, int m, ReferenceSolution& r) {
+    r = ScaledProblemExponents(a, n, m);
+    if (r.outcome != ReferenceSolution::Outcome::Solved || r.normFraction[0] == 0) return false;
+    const double epsilon = std::numeric_limits<double>::epsilon();
+    std::array<double, MaxUnknowns + 1> scale{};  // 2^-exponent, exact
+    for (int k = 0; k <= m; ++k) {
+        scale[k] = std::ldexp(1.0, -r.exponent[k]);
+        if (!(scale[k] > 0) || !std::isfinite(scale[k])) return false;
+    }
+    // The Cholesky factor of the scaled Gram matrix, and its inverse (both upper).
+    std::array<std::array<double, MaxUnknowns>, MaxUnknowns> c{}, inverse{};
+    for (int j = 0; j < m; ++j) {
+        for (int k = j; k < m; ++k) {
+            double v = gram[j + 1][k + 1] * scale[j + 1] * scale[k + 1];
+            for (int l = 0; l < j; ++l) v = v - c[l][j] * c[l][k];
+            if (k == j) {
+                if (!(v > 0) || !std::isfinite(v)) return false;
+                c[j][j] = std::sqrt(v);
+            } else {
+                c[j][k] = v / c[j][j];
+            }
+        }
+    }
+    double inverseSquared = 0;
+    for (int j = 0; j < m; ++j)
+        for (int i = j; i >= 0; --i) {
+            double x = i == j ? 1 : 0;
+            for (int l = i + 1; l <= j; ++l) x = x - c[i][l] * inverse[l][j];
+            inverse[i][j] = x / c[i][i];
+            inverseSquared = inverseSquared + inverse[i][j] * inverse[i][j];
+        }
+    // The factor itself is only as good as the Gram matrix's rounding allows: where
+    // that is not far below 1, the bound is not to be trusted.
+    if (!(inverseSquared * (n + m) * m * epsilon < 1e-3)) return false;
+    std::array<double, MaxUnknowns> y{};
+    double ySquared = 0;
+    for (int k = 1; k <= m; ++k) {
+        y[k - 1] = std::ldexp(solved[0][k], r.exponent[k] - r.exponent[0]);
+        ySquared = ySquared + y[k - 1] * y[k - 1];
+    }
+    if (!(ySquared > 0) || !std::isfinite(ySquared)) return false;
+    // A^T (b - A y) in the scaled columns, and the rounding it carries: at most n + m
+    // units of the last place of |A|^T (|b| + |A| |y|) in each element.
+    std::array<double, MaxUnknowns> gradient{}, rounding{};
+    for (int i = 1; i <= n; ++i) {
+        double fitted = 0, size = std::fabs(a[i][0] * scale[0]);
+        for (int k = 1; k <= m; ++k) {
+            fitted = fitted + a[i][k] * scale[k] * y[k - 1];
+            size = size + std::fabs(a[i][k] * scale[k] * y[k - 1]);
+        }
+        const double residual = a[i][0] * scale[0] - fitted;
+        for (int k = 1; k <= m; ++k) {
+            gradient[k - 1] = gradient[k - 1] + a[i][k] * scale[k] * residual;
+            rounding[k - 1] = rounding[k - 1] + std::fabs(a[i][k] * scale[k]) * size;
+        }
+    }
+    double gradientSquared = 0;
+    for (int k = 0; k < m; ++k) {
+        const double g = std::fabs(gradient[k]) + 2 * (n + m) * epsilon * rounding[k];
+        gradientSquared = gradientSquared + g * g;
+    }
+    // |y - y*| <= |G^-1| |A^T (b - A y)|, with a factor 2 for the factor's own rounding;
+    // the weighted measure (weights of 0.5 to 1, largest element) is within 2 sqrt(m)
+    // of the 2-norm's.
+    const double error = 2 * inverseSquared * std::sqrt(gradientSquared);
+    const double relative = 2 * std::sqrt(double(m)) * error / std::sqrt(ySquared);
+    if (!(relative <= VouchedAccuracy)) return false;
+    ScaleBackSolution(y, r, m);
+    return true;
 }
 }  // namespace
 
@@ -102,6 +188,21 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
     for (int i = 1; i <= n; ++i) {
         for (int k = 1; k <= m; ++k) copy[i][k] = s.FitMatrix[i][k];
         copy[i][0] = s.FitMatrix[i][0];
+    }
+
+    // The method's own solution first; where a bound vouches for it without a second
+    // solution (ordinary, well-conditioned sets), it is shown at once.
+    Square normal{}, gram{};
+    const bool solved = SolveByRotations(copy, normal, gram, n, m) == FailNone;
+    ReferenceSolution vouched;
+    if (solved && VouchedWithoutReference(copy, gram, normal, n, m, vouched)) {
+        if (vouched.outcome == ReferenceSolution::Outcome::Overflow) {
+            s.ComputationFailed = FailOverflow;
+            return;
+        }
+        for (int r = 0; r <= m; ++r)
+            for (int c = 0; c <= m; ++c) s.FitMatrix[r][c] = normal[r][c];
+        return;
     }
 
     // Only columns dependent at working precision (all X equal, fewer distinct X than
@@ -122,9 +223,8 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
 
     // The method's own solution is shown wherever it holds the digits the reference
     // vouches for; elsewhere (or where it breaks down) the reference is.
-    Square normal{};
     const bool accurate =
-        SolveByRotations(copy, normal, n, m) == FailNone &&
+        solved &&
         WeightedRelativeDifference(normal[0], reference, m) + reference.errorBound <= ShownAccuracy;
     const auto& solution = accurate ? normal[0] : reference.s;
     for (int r = 0; r <= m; ++r)

@@ -131,9 +131,9 @@ FitSpread SpreadOfFit() {
     spread.residualDeviation = std::sqrt(spread.residualSum / spread.degreesOfFreedom);
     if (spread.weighted && std::isfinite(spread.chiSquare))
         spread.chiSquareProbability = gsl_cdf_chisq_Q(spread.chiSquare, spread.degreesOfFreedom);
-    spread.tQuantile = absolute ? gsl_cdf_ugaussian_Pinv(1 - (1 - IntervalProbability) / 2)
-                                : gsl_cdf_tdist_Pinv(1 - (1 - IntervalProbability) / 2,
-                                                     spread.degreesOfFreedom);
+    spread.tQuantile =
+        absolute ? gsl_cdf_ugaussian_Pinv(1 - (1 - IntervalProbability) / 2)
+                 : gsl_cdf_tdist_Pinv(1 - (1 - IntervalProbability) / 2, spread.degreesOfFreedom);
     GramInverse inverse{};
     spread.correlation.assign(m, std::vector<double>(m, NotComputed));
     if (!built || !InverseGram(j, n, m, inverse)) return spread;

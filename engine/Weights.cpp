@@ -27,8 +27,9 @@ bool WeightsOfRows(bool linearised, RowWeights& weights) {
     for (int i = 1; i <= s.PointCount; ++i) {
         weights.factor[i] = 1;
         if (!s.SigmaPresent) continue;
-        sigma[i] = linearised ? CarriedSigma(s.FormulaKind, s.PointX[i], s.PointY[i], s.PointSigma[i])
-                              : s.PointSigma[i];
+        sigma[i] = linearised
+                       ? CarriedSigma(s.FormulaKind, s.PointX[i], s.PointY[i], s.PointSigma[i])
+                       : s.PointSigma[i];
         if (!(sigma[i] > 0) || !std::isfinite(sigma[i])) return false;
         if (i == 1 || sigma[i] < weights.smallest) weights.smallest = sigma[i];
     }
