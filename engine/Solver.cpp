@@ -50,6 +50,14 @@ bool Rotate(Square& a, int j, int c, int m) {
 // equations as formed (the Gram matrix of columns 0..m) left in gram. FailNone, or
 // FailOverflow or FailDivision when it breaks down.
 std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gram, int n, int m) {
+    // A column none of whose positive entries can make the test below look closer:
+    // the products of two such columns are summed without it (the same sums).
+    std::array<bool, MaxUnknowns + 1> safe{};
+    for (int c = 0; c <= m; ++c) {
+        safe[c] = true;
+        for (int i = 1; i <= n; ++i)
+            if (copy[i][c] > 0 && !ProductSafelyInRange(copy[i][c], copy[i][c])) safe[c] = false;
+    }
     // Normal equations: Gram matrix of columns 0..m, sums accumulated in point order.
     for (int c1 = 0; c1 <= m; ++c1) {
         for (int c2 = c1; c2 <= m; ++c2) {
@@ -57,13 +65,17 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gra
             // it refuses nothing.
             const bool solutionPart = c2 > 0;
             double sum = 0;
-            for (int i = 1; i <= n; ++i) {
-                double p = copy[i][c2];
-                double q = copy[i][c1];
-                if (solutionPart && p > 0 && q > 0 && !ProductSafelyInRange(p, q) &&
-                    std::log(p) + std::log(q) > ExpUpperLimit)
-                    return FailOverflow;
-                sum = sum + p * q;
+            if (safe[c1] && safe[c2]) {
+                for (int i = 1; i <= n; ++i) sum = sum + copy[i][c2] * copy[i][c1];
+            } else {
+                for (int i = 1; i <= n; ++i) {
+                    double p = copy[i][c2];
+                    double q = copy[i][c1];
+                    if (solutionPart && p > 0 && q > 0 && !ProductSafelyInRange(p, q) &&
+                        std::log(p) + std::log(q) > ExpUpperLimit)
+                        return FailOverflow;
+                    sum = sum + p * q;
+                }
             }
             // Products with a negative factor are not tested above.
             if (solutionPart && !std::isfinite(sum)) return FailOverflow;
