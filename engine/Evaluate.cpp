@@ -27,11 +27,10 @@ double ScaledExp(double scale, double t, std::uint8_t& failure) {
 // Where every positive coefficient is inside ProductSafelyInRange's range and |x|^k
 // stays well inside it for every power (10^-14 < |x| < 10^7 and k <= 21), no test below
 // can fire and no sum can leave the range of a double (20 terms below 10^290): the same
-// sums are formed without them.
-bool PolynomialSafelyInRange(double x) {
+// sums are formed without them. The coefficients' part is judged once per batch of X.
+bool CoefficientsSafelyInRange() {
     const auto& s = Shared;
-    const double magnitude = std::fabs(x);
-    if (!(magnitude > 1e-14 && magnitude < 1e7) || s.UnknownCount > MaxUnknowns) return false;
+    if (s.UnknownCount > MaxUnknowns) return false;
     for (int k = 1; k <= s.UnknownCount; ++k) {
         const double c = s.FitMatrix[0][k];
         if (!(std::fabs(c) < 1e150) || (c > 0 && !(c > 1e-300))) return false;
@@ -39,12 +38,13 @@ bool PolynomialSafelyInRange(double x) {
     return true;
 }
 
-std::uint8_t AccumulatePolynomial(double x, double& result) {
+std::uint8_t AccumulatePolynomial(double x, double& result, bool coefficientsSafe) {
     const auto& s = Shared;
     const auto& c = s.FitMatrix[0];
     result = s.FormulaKind == KindPolynomial ? c[1] : 0;
     double p = x;
-    if (PolynomialSafelyInRange(x)) {
+    const double magnitude = std::fabs(x);
+    if (coefficientsSafe && magnitude > 1e-14 && magnitude < 1e7) {
         for (int k = s.PolyFirstColumn; k <= s.UnknownCount; ++k) {
             result = result + p * c[k];
             p = p * x;
@@ -161,22 +161,31 @@ double EvaluateFormula(double x) {
     return EvaluateKind(Shared.FormulaKind, CurrentCoefficients(), x, Shared.ComputationFailed);
 }
 
-void EvaluateAtArg() {
+namespace {
+void EvaluateAtArgKnowing(bool coefficientsSafe) {
     auto& s = Shared;
     s.ComputationFailed = FailNone;
     if (!IsPolynomialKind(s.FormulaKind)) {
         s.EvalResult = EvaluateFormula(s.EvalArg);
         return;
     }
-    s.ComputationFailed = AccumulatePolynomial(s.EvalArg, s.EvalResult);
+    s.ComputationFailed = AccumulatePolynomial(s.EvalArg, s.EvalResult, coefficientsSafe);
 }
+
+// For the polynomial kinds: whether the coefficients allow the sums without tests.
+bool PolynomialCoefficientsSafe() {
+    return IsPolynomialKind(Shared.FormulaKind) && CoefficientsSafelyInRange();
+}
+}  // namespace
+
+void EvaluateAtArg() { EvaluateAtArgKnowing(PolynomialCoefficientsSafe()); }
 
 std::optional<double> FittedValueAt(double x) {
     const auto& s = Shared;
     double value = 0;
     std::uint8_t failure = FailNone;
     if (IsPolynomialKind(s.FormulaKind))
-        failure = AccumulatePolynomial(x, value);
+        failure = AccumulatePolynomial(x, value, CoefficientsSafelyInRange());
     else
         value = EvaluateKind(s.FormulaKind, CurrentCoefficients(), x, failure);
     if (failure || !std::isfinite(value)) return std::nullopt;
@@ -211,9 +220,10 @@ void SampleCurve() {
     ComputePlotFrame();
     std::int16_t k = 0;
     const std::vector<double> arguments = CurveArguments();
+    const bool coefficientsSafe = PolynomialCoefficientsSafe();
     for (const double x : arguments) {
         s.EvalArg = x;
-        EvaluateAtArg();
+        EvaluateAtArgKnowing(coefficientsSafe);
         std::int16_t v = static_cast<std::int16_t>(GraphBandHeight - ToPixelY(s.EvalResult));
         if (v > 10 && v < GraphBandHeight) {
             s.CurvePixelX[k] = ToPixelX(s.EvalArg);
@@ -231,10 +241,11 @@ void ComputeDeviations() {
     s.ComputationFailed = FailNone;
     s.MeanDeviation = 0;
     const bool polynomial = IsPolynomialKind(s.FormulaKind);
+    const bool safe = polynomial && CoefficientsSafelyInRange();
     for (int i = 1; i <= s.PointCount; ++i) {
         s.EvalArg = s.PointX[i];
         if (polynomial) {
-            std::uint8_t failed = AccumulatePolynomial(s.PointX[i], s.FitMatrix[i][0]);
+            std::uint8_t failed = AccumulatePolynomial(s.PointX[i], s.FitMatrix[i][0], safe);
             if (failed) {
                 s.ComputationFailed = failed;
                 return;

@@ -123,8 +123,12 @@ bool VouchedWithoutReference(const ProblemColumns& a, const Square& gram, const 
         scale[k] = std::ldexp(1.0, -r.exponent[k]);
         if (!(scale[k] > 0) || !std::isfinite(scale[k])) return false;
     }
-    // The Cholesky factor of the scaled Gram matrix, and its inverse (both upper).
+    // The Cholesky factor of the scaled Gram matrix, and its inverse (both upper). The
+    // ratio of its diagonal elements is a lower bound of the columns' condition: where
+    // that alone rules the bound out (a polynomial of high degree), it is given up at once.
+    const double conditionLimit = std::sqrt(1e-3 / ((n + m) * m * epsilon));
     std::array<std::array<double, MaxUnknowns>, MaxUnknowns> c{}, inverse{};
+    double largestDiagonal = 0, smallestDiagonal = std::numeric_limits<double>::infinity();
     for (int j = 0; j < m; ++j) {
         for (int k = j; k < m; ++k) {
             double v = gram[j + 1][k + 1] * scale[j + 1] * scale[k + 1];
@@ -132,6 +136,9 @@ bool VouchedWithoutReference(const ProblemColumns& a, const Square& gram, const 
             if (k == j) {
                 if (!(v > 0) || !std::isfinite(v)) return false;
                 c[j][j] = std::sqrt(v);
+                largestDiagonal = std::max(largestDiagonal, c[j][j]);
+                smallestDiagonal = std::min(smallestDiagonal, c[j][j]);
+                if (!(largestDiagonal < conditionLimit * smallestDiagonal)) return false;
             } else {
                 c[j][k] = v / c[j][j];
             }
