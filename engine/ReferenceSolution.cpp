@@ -79,12 +79,19 @@ struct ScaledQr {
 // False where a column is all zeros (nothing determines its unknown), the
 // decomposition fails, or the rank is below m at working precision: the last pivot
 // vanishes beside the first.
-bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f) {
+// The columns' exponents are those of known where it is given (its outcome Solved).
+bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f,
+                  const ReferenceSolution* known = nullptr) {
     KeepGslFromAborting();
     f.n = n;
     f.m = m;
-    for (int k = 1; k <= m; ++k)
-        if (!UnitNormExponent(a, k, n, f.exponent[k], f.normFraction[k])) return false;
+    if (known) {
+        f.exponent = known->exponent;
+        f.normFraction = known->normFraction;
+    } else {
+        for (int k = 1; k <= m; ++k)
+            if (!UnitNormExponent(a, k, n, f.exponent[k], f.normFraction[k])) return false;
+    }
     for (int k = 0; k < m; ++k) {
         const PowerOfTwoScale scale(f.exponent[k + 1]);
         for (int i = 0; i < n; ++i) f.design[i * m + k] = scale(a[i + 1][k + 1]);
@@ -134,13 +141,15 @@ void ScaleBackSolution(const std::array<double, MaxUnknowns>& y, ReferenceSoluti
     }
 }
 
-ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m) {
+ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m,
+                                   const ReferenceSolution* exponents) {
     using Outcome = ReferenceSolution::Outcome;
-    ReferenceSolution r = ScaledProblemExponents(a, n, m);
+    ReferenceSolution r = exponents ? *exponents : ScaledProblemExponents(a, n, m);
     if (r.outcome == Outcome::Dependent) return r;
+    const ReferenceSolution known = r;
     r.outcome = Outcome::Dependent;
     ScaledQr f;
-    if (!FactorScaled(a, n, m, f)) return r;
+    if (!FactorScaled(a, n, m, f, &known)) return r;
     r.outcome = Outcome::Unvouched;
 
     std::array<double, MaxEnteredPoints> response{}, residual{};

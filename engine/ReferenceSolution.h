@@ -38,7 +38,9 @@ struct ReferenceSolution {
     std::array<double, MaxUnknowns + 1> normFraction{};  // norm of column k / 2^exponent
 };
 
-ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m);
+// exponents: ScaledProblemExponents(a, n, m) where the caller has it already.
+ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m,
+                                   const ReferenceSolution* exponents = nullptr);
 
 // The exponents and norm fractions of the response and of the basis columns 1..m of
 // rows 1..n, outcome Solved; Dependent where a basis column is all zeros.

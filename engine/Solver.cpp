@@ -59,7 +59,36 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gra
             if (copy[i][c] > 0 && !ProductSafelyInRange(copy[i][c], copy[i][c])) safe[c] = false;
     }
     // Normal equations: Gram matrix of columns 0..m, sums accumulated in point order.
-    for (int c1 = 0; c1 <= m; ++c1) {
+    // Where every column is safe, four sums at a time, each in the same order as alone:
+    // the additions of one sum wait on each other, those of four need not.
+    const bool allSafe = std::all_of(safe.begin(), safe.begin() + m + 1, [](bool b) { return b; });
+    if (allSafe) {
+        for (int c1 = 0; c1 <= m; ++c1) {
+            int c2 = c1;
+            for (; c2 + 3 <= m; c2 += 4) {
+                double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+                for (int i = 1; i <= n; ++i) {
+                    const auto& row = copy[i];
+                    const double q = row[c1];
+                    s0 = s0 + row[c2] * q;
+                    s1 = s1 + row[c2 + 1] * q;
+                    s2 = s2 + row[c2 + 2] * q;
+                    s3 = s3 + row[c2 + 3] * q;
+                }
+                const double sums[] = {s0, s1, s2, s3};
+                for (int k = 0; k < 4; ++k) a[c1][c2 + k] = a[c2 + k][c1] = sums[k];
+            }
+            for (; c2 <= m; ++c2) {
+                double sum = 0;
+                for (int i = 1; i <= n; ++i) sum = sum + copy[i][c2] * copy[i][c1];
+                a[c1][c2] = a[c2][c1] = sum;
+            }
+        }
+        for (int c1 = 0; c1 <= m; ++c1)
+            for (int c2 = std::max(c1, 1); c2 <= m; ++c2)
+                if (!std::isfinite(a[c1][c2])) return FailOverflow;
+    }
+    for (int c1 = 0; c1 <= m && !allSafe; ++c1) {
         for (int c2 = c1; c2 <= m; ++c2) {
             // The sum of W squared takes no part in the solution: whatever its size,
             // it refuses nothing.
@@ -228,7 +257,9 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
     // unknowns, a transformed column that is constant or a multiple of another) leave
     // no single solution. Where the stable solution in doubles cannot vouch for six
     // digits, the one in quadruple precision stands in; it costs nothing elsewhere.
-    ReferenceSolution reference = SolveByPivotedQr(copy, n, m);
+    // The vouching worked the columns' exponents out already, where it got that far.
+    const bool exponentsKnown = solved && vouched.outcome == ReferenceSolution::Outcome::Solved;
+    ReferenceSolution reference = SolveByPivotedQr(copy, n, m, exponentsKnown ? &vouched : nullptr);
     if (reference.outcome == ReferenceSolution::Outcome::Unvouched)
         reference = SolveInQuadPrecision(copy, n, m);
     if (reference.outcome == ReferenceSolution::Outcome::Dependent) {
