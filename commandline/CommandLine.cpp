@@ -229,9 +229,9 @@ int Fit(const std::string& formula, const std::vector<double>& at) {
 struct Arguments {
     std::vector<std::string> operands;
     std::optional<ColumnRequest> columns;
-    std::optional<std::vector<double>> at;  // the X of --at
+    std::optional<std::vector<double>> at;   // the X of --at
     std::optional<std::uint8_t> convention;  // of --sigma
-    std::string fault;                      // one line naming a wrong or repeated option
+    std::string fault;                       // one line naming a wrong or repeated option
 };
 
 // "1.5,2,1e3" as numbers with a decimal point; fault names the first that is none.
@@ -264,8 +264,9 @@ Arguments ReadArguments(const std::vector<std::string>& args) {
             Shared.FitMode = FitOnY;
         } else if (arg == "--columns") {
             const std::string list = i + 1 < args.size() ? args[i + 1] : std::string();
-            const std::size_t comma = list.find(','),
-                              second = comma == std::string::npos ? comma : list.find(',', comma + 1);
+            const std::size_t comma = list.find(','), second = comma == std::string::npos
+                                                                   ? comma
+                                                                   : list.find(',', comma + 1);
             const bool third = second != std::string::npos;
             if (read.columns)
                 read.fault = "параметр «--columns» повторён";

@@ -47,8 +47,8 @@ void ShowIntervalsAt(Surface& d, double x) {
     d.MoveTo(100, 430);
     // With uncertainties a new measurement's sigma is not known: no interval for it.
     d.Print(Shared.SigmaPresent ? std::string("новое измерение: нужна его σ")
-                                : "новое измерение, 95 %: от " + figure(b.prediction.low) +
-                                      " до " + figure(b.prediction.high));
+                                : "новое измерение, 95 %: от " + figure(b.prediction.low) + " до " +
+                                      figure(b.prediction.high));
     d.SetBold(true);
 }
 }  // namespace

@@ -77,8 +77,7 @@ SpreadWindow::SpreadWindow(QWidget* parent, FitSpread spread)
         Convention->addItem(QStringLiteral("σ относительные: ошибки умножены на √(χ²/ν)"));
         Convention->addItem(QStringLiteral("σ абсолютные: ошибки из (JᵀWJ)⁻¹ как есть"));
         Convention->setCurrentIndex(spread_.convention == SigmaAbsolute ? 1 : 0);
-        connect(Convention, &QComboBox::currentIndexChanged, this,
-                &SpreadWindow::ChangeConvention);
+        connect(Convention, &QComboBox::currentIndexChanged, this, &SpreadWindow::ChangeConvention);
         layout->addWidget(Convention);
     }
     layout->addWidget(Table);

@@ -82,7 +82,7 @@ PointTable ReadPointTable(std::string_view text, const TableReading& how = {});
 void ReplacePointsWith(const PointTable& table);
 
 // The stored pairs as a spreadsheet of the user's convention reads them: the header
-// "X<tab>Y" ("X<tab>Y<tab>σ" with the uncertainties), then one pair a line, tab-separated, each number written with the
-// given decimal separator (a stored text that is no whole number, which the entry
-// read up to its first other character, written as the value it gave).
+// "X<tab>Y" ("X<tab>Y<tab>σ" with the uncertainties), then one pair a line, tab-separated, each
+// number written with the given decimal separator (a stored text that is no whole number, which the
+// entry read up to its first other character, written as the value it gave).
 std::string PointTableText(std::string_view decimalSeparator);

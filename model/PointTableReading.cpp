@@ -322,8 +322,11 @@ Columns DecideColumns(const SplitTable& table, const std::optional<ColumnRequest
         const bool withSigma = !request->sigma.empty();
         const auto sigma = withSigma ? RequestedColumn(table, width, request->sigma) : std::nullopt;
         if (!x || !y || (withSigma && !sigma)) {
-            columns.error =
-                "нет столбца «" + (!x ? request->x : !y ? request->y : request->sigma) + "»";
+            columns.error = "нет столбца «" +
+                            (!x   ? request->x
+                             : !y ? request->y
+                                  : request->sigma) +
+                            "»";
         } else if (*x == *y || (sigma && (*sigma == *x || *sigma == *y))) {
             columns.error = sigma ? "X, Y и σ — не три разных столбца" : "X и Y — один столбец";
         } else {
@@ -338,8 +341,7 @@ Columns DecideColumns(const SplitTable& table, const std::optional<ColumnRequest
     if (namedX && namedY) {
         columns.x = *namedX;
         columns.y = *namedY;
-        columns.sigma =
-            NamedColumn(table, {"σ", "Σ", "sigma", "dy", "погрешность", "ошибка"});
+        columns.sigma = NamedColumn(table, {"σ", "Σ", "sigma", "dy", "погрешность", "ошибка"});
         return columns;
     }
     std::vector<std::size_t> numbered;
@@ -393,11 +395,10 @@ Marks DecideMarks(const SplitTable& table, const Columns& columns, RegionalMarks
                 if (!said) continue;
                 if (seen->role && *seen->role != *said) {
                     marks.error =
-                        InLine(line.number, "в ячейке " + std::string(name) +
-                                                " «" + line.cells[c] + "» " + MarkName(mark) +
-                                                " — " + RoleName(*said) + ", а в строке " +
-                                                std::to_string(seen->line) + " — " +
-                                                RoleName(*seen->role));
+                        InLine(line.number, "в ячейке " + std::string(name) + " «" + line.cells[c] +
+                                                "» " + MarkName(mark) + " — " + RoleName(*said) +
+                                                ", а в строке " + std::to_string(seen->line) +
+                                                " — " + RoleName(*seen->role));
                     return marks;
                 }
                 if (!seen->role) *seen = {said, line.number};

@@ -1,7 +1,6 @@
 #include "Graph.h"
 
 #include <algorithm>
-
 #include <cmath>
 #include <string>
 
@@ -126,8 +125,7 @@ void DrawErrorBars(Surface& surface, const Sheet& sheet) {
         const std::int16_t px = ToPixelX(s.PointX[i]) + sheet.offsetX;
         const std::int16_t top = row(s.PointY[i] + s.PointSigma[i]),
                            bottom = row(s.PointY[i] - s.PointSigma[i]);
-        const std::int16_t from = std::max(top, GraphTopRow),
-                           to = std::min(bottom, GraphBottomRow);
+        const std::int16_t from = std::max(top, GraphTopRow), to = std::min(bottom, GraphBottomRow);
         if (from > to) continue;
         surface.Line(px, from + sheet.offsetY, px, to + sheet.offsetY, s.SourceColor);
         for (const std::int16_t end : {top, bottom})

@@ -39,9 +39,10 @@ std::vector<std::pair<std::string, std::string>> SpreadSummary(const FitSpread& 
                                 : "Остаточная сумма квадратов (линеаризованная" + weighed + ")",
                      number(spread.residualSum)});
     if (spread.weighted) {
-        lines.push_back({"χ² = Σ((Y − f(X))/σ)² по Y" +
-                             std::string(spread.onY ? "" : " (минимизирована линеаризованная сумма)"),
-                         number(spread.chiSquare)});
+        lines.push_back(
+            {"χ² = Σ((Y − f(X))/σ)² по Y" +
+                 std::string(spread.onY ? "" : " (минимизирована линеаризованная сумма)"),
+             number(spread.chiSquare)});
         lines.push_back({"χ²/ν", number(spread.chiSquare / spread.degreesOfFreedom)});
         lines.push_back({"P(χ² ≥ полученного)", number(spread.chiSquareProbability)});
     }
