@@ -24,8 +24,12 @@ void DrawResidualPlot(Surface& surface, double width, double height) {
     const auto& s = Shared;
     ComputeDeviations();
     const int n = s.PointCount;
+    // With uncertainties each residual in units of its sigma, as chi^2 and s (of unit
+    // weight) count it.
     std::vector<double> residuals;
-    for (int i = 1; i <= n; ++i) residuals.push_back(s.PointY[i] - s.FitMatrix[i][0]);
+    for (int i = 1; i <= n; ++i)
+        residuals.push_back((s.PointY[i] - s.FitMatrix[i][0]) /
+                            (s.SigmaPresent ? s.PointSigma[i] : 1));
     const std::optional<double> deviation = ResidualStandardDeviation();
     double reach = deviation.value_or(0);
     for (const double r : residuals)
@@ -42,8 +46,8 @@ void DrawResidualPlot(Surface& surface, double width, double height) {
     surface.SetBold(true);
     surface.SetForeColor(0);
     surface.MoveTo(Left, 8);
-    surface.Print(FitIsOnY() ? "Остатки Y − Yрасч"
-                             : "Остатки Y − Yрасч (подбор — линеаризованный МНК, остатки — по Y)");
+    const std::string what = s.SigmaPresent ? "Остатки (Y−Yрасч)/σ" : "Остатки Y − Yрасч";
+    surface.Print(FitIsOnY() ? what : what + " (подбор — линеаризованный МНК, остатки — по Y)");
     surface.SetBold(false);
     surface.SetDrawWidth(1);
     // The frame, the zero line and the band of one residual standard deviation.

@@ -2,6 +2,7 @@
 // The residuals of the fit on display, Y - Yрасч against X: the points, the zero line
 // and the residual standard deviation as a band either side of it, drawn through the
 // surface interface so that any surface (a window, a page, a recording) can show it.
+// Points with uncertainties show (Y - Yрасч)/sigma, and s is that of unit weight.
 
 class Surface;
 
