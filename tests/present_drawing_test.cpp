@@ -15,6 +15,7 @@
 #include "PlotGeometry.h"
 #include "PointSetup.h"
 #include "RecordingSurface.h"
+#include "ResidualPlot.h"
 #include "ScriptedDialogs.h"
 #include "SharedState.h"
 #include "Table.h"
@@ -363,6 +364,20 @@ TEST_F(Drawing, ErrorBarsOfPointsWithUncertainties) {
     EXPECT_TRUE(std::any_of(after.begin(), after.end(), [&](const SurfaceOp& op) {
         return op.x1 == x5 && op.x2 == x5 && op.y1 == 11 && op.y2 == GraphBandHeight - 1;
     }));
+}
+
+// Residuals in units of sigma: a point measured a million times less precisely than the
+// others sits on the zero line (halfway down the plot), whatever its residual on Y.
+TEST_F(Drawing, ResidualsInUnitsOfSigma) {
+    Fit({{1, 2.7}, {2, 4.4}, {3, 7.6}, {4, 12.1}, {5, 20.3}}, KindPolynomial, 1);
+    for (int i = 1; i <= 5; ++i) Shared.PointSigma[i] = i == 3 ? 1e6 : 1;
+    Shared.SigmaPresent = true;
+    DrawResidualPlot(surface, 640, 400);
+    const auto circles = OfKind(surface.OpsSinceClear(), SurfaceOp::Circle);
+    ASSERT_EQ(circles.size(), 5u);
+    const double zeroLine = 44 + (400 - 44 - 36) / 2.0;  // the plot's top and bottom margins
+    EXPECT_NEAR(circles[2].y1, zeroLine, 1e-3);
+    EXPECT_GT(std::fabs(circles[4].y1 - zeroLine), 20);
 }
 
 TEST_F(Drawing, AxesThroughZeroCarryTheStatistics) {
