@@ -39,7 +39,7 @@ ComparedFit FitOne(std::uint8_t kind, std::int16_t degree) {
     const double sumOfSquares = ResidualSumOfSquares();
     double sumOfY = 0;
     for (int i = 1; i <= n; ++i) {
-        const double y = s.SigmaPresent ? s.PointY[i] / s.PointSigma[i] : s.PointY[i];
+        const double y = s.PointY[i] / SigmaOfPoint(i);
         sumOfY = sumOfY + y * y;
     }
     fit.residualSum = sumOfSquares;

@@ -8,6 +8,7 @@
 #include "FormulaKinds.h"
 #include "PlotGeometry.h"
 #include "SharedState.h"
+#include "Weights.h"
 
 namespace {
 
@@ -329,16 +330,11 @@ double CorrelationCoefficient() {
     return std::fmax(-1.0, std::fmin(1.0, r));
 }
 
-namespace {
-// The sigma a point's difference is measured in: its own, or 1 without uncertainties.
-double SigmaOf(int i) { return Shared.SigmaPresent ? Shared.PointSigma[i] : 1; }
-}  // namespace
-
 double ResidualSumOfSquares() {
     const auto& s = Shared;
     double sum = 0;
     for (int i = 1; i <= s.PointCount; ++i) {
-        const double r = (s.PointY[i] - s.FitMatrix[i][0]) / SigmaOf(i);
+        const double r = (s.PointY[i] - s.FitMatrix[i][0]) / SigmaOfPoint(i);
         sum = sum + r * r;
     }
     return sum;
@@ -351,7 +347,7 @@ std::optional<double> DeterminationCoefficient() {
     if (s.SigmaPresent) {
         double weightSum = 0;
         for (int i = 1; i <= s.PointCount; ++i) {
-            const double w = 1 / SigmaOf(i) / SigmaOf(i);
+            const double w = 1 / SigmaOfPoint(i) / SigmaOfPoint(i);
             mean = mean + w * s.PointY[i];
             weightSum = weightSum + w;
         }
@@ -361,7 +357,7 @@ std::optional<double> DeterminationCoefficient() {
     }
     double total = 0;
     for (int i = 1; i <= s.PointCount; ++i) {
-        const double d = (s.PointY[i] - mean) / SigmaOf(i);
+        const double d = (s.PointY[i] - mean) / SigmaOfPoint(i);
         total = total + d * d;
     }
     const double r2 = 1 - ResidualSumOfSquares() / total;

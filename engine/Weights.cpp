@@ -38,6 +38,8 @@ bool WeightsOfRows(bool linearised, RowWeights& weights) {
     return true;
 }
 
+double SigmaOfPoint(int i) { return Shared.SigmaPresent ? Shared.PointSigma[i] : 1; }
+
 double SigmaLikelihoodTerm() {
     const auto& s = Shared;
     double sum = 0;

@@ -25,6 +25,9 @@ struct RowWeights {
 // False where a carried sigma leaves the range of a double (or vanishes in it).
 bool WeightsOfRows(bool linearised, RowWeights& weights);
 
+// The sigma point i's difference is measured in: its own, or 1 without uncertainties.
+double SigmaOfPoint(int i);
+
 // The sum of ln sigma^2 over the points: what the weights add to -2 ln L of the normal
 // likelihood; 0 without sigma.
 double SigmaLikelihoodTerm();

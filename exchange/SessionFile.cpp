@@ -80,7 +80,7 @@ std::optional<Work> WorkOfSessionText(std::string_view text, std::string& error)
         StoreTypedValue(i, PairPart::X, pair.value("x").toString().toStdString());
         StoreTypedValue(i, PairPart::Y, pair.value("y").toString().toStdString());
         StoreTypedValue(i, PairPart::Sigma, sigma);
-        if (Shared.SigmaPresent && (TypedValueBeyondRange(sigma) || !(Shared.PointSigma[i] > 0))) {
+        if (Shared.SigmaPresent && !UsableSigma(sigma)) {
             Shared = before;
             error = "файл работы повреждён: σ пары " + std::to_string(i) + " не больше нуля";
             return std::nullopt;

@@ -36,3 +36,7 @@ void StoreTypedValue(int pair, PairPart part, std::string_view typed) {
 bool TypedValueBeyondRange(std::string_view typed) {
     return NumberBeyondRange(NormalizeNumberText(typed));
 }
+
+bool UsableSigma(std::string_view typed) {
+    return !TypedValueBeyondRange(typed) && NumberValue(NormalizeNumberText(typed)) > 0;
+}

@@ -20,3 +20,7 @@ void StoreTypedValue(int pair, PairPart part, std::string_view typed);
 // True when a typed text, kept as StoreTypedValue keeps it, holds a number beyond the
 // range of a double: every way in refuses such a text rather than store it.
 bool TypedValueBeyondRange(std::string_view typed);
+
+// True when a typed sigma, kept as StoreTypedValue keeps it, is a number above zero
+// within the range of a double: the only sigma any way in takes.
+bool UsableSigma(std::string_view typed);

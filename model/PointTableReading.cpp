@@ -4,7 +4,6 @@
 #include <iterator>
 #include <tuple>
 
-#include "NumberText.h"
 #include "PointSet.h"
 #include "PointTable.h"
 #include "SharedState.h"
@@ -445,7 +444,7 @@ PointTable ReadPointTable(std::string_view text, const TableReading& how) {
                               : "в ячейке " + std::string(name) + " не число: «" + cell + "»";
             } else if (TypedValueBeyondRange(*number)) {
                 fault = "число " + std::string(name) + " вне допустимого диапазона";
-            } else if (c == columns.sigma && !(NumberValue(NormalizeNumberText(*number)) > 0)) {
+            } else if (c == columns.sigma && !UsableSigma(*number)) {
                 fault = "в ячейке σ не больше нуля: «" + cell + "»";
             }
             if (!fault.empty()) {

@@ -41,18 +41,24 @@ bool Work::SameFit(const Work& o) const {
     return true;
 }
 
+namespace {
+// The point arrays of the shared state and of a work, in the same order, so that one
+// assignment copies a whole point set either way.
+template <class State>
+auto PointArrays(State& s) {
+    return std::tie(s.PointX, s.PointY, s.PointXText, s.PointYText, s.PointSigma, s.PointSigmaText);
+}
+template <class W>
+auto WorkArrays(W& w) {
+    return std::tie(w.x, w.y, w.xText, w.yText, w.sigma, w.sigmaText);
+}
+}  // namespace
+
 Work WorkOfSharedState() {
     const auto& s = Shared;
     Work w;
     w.pointCount = s.PointCount;
-    for (int i = 1; i <= s.PointCount; ++i) {
-        w.x[i] = s.PointX[i];
-        w.y[i] = s.PointY[i];
-        w.xText[i] = s.PointXText[i];
-        w.yText[i] = s.PointYText[i];
-        w.sigma[i] = s.PointSigma[i];
-        w.sigmaText[i] = s.PointSigmaText[i];
-    }
+    WorkArrays(w) = PointArrays(s);
     w.sigmaPresent = s.SigmaPresent;
     w.sigmaConvention = s.SigmaConvention;
     w.kind = s.FormulaKind;
@@ -65,14 +71,7 @@ Work WorkOfSharedState() {
 bool ApplyWork(const Work& w) {
     auto& s = Shared;
     s.PointCount = w.pointCount;
-    for (int i = 1; i <= w.pointCount; ++i) {
-        s.PointX[i] = w.x[i];
-        s.PointY[i] = w.y[i];
-        s.PointXText[i] = w.xText[i];
-        s.PointYText[i] = w.yText[i];
-        s.PointSigma[i] = w.sigma[i];
-        s.PointSigmaText[i] = w.sigmaText[i];
-    }
+    PointArrays(s) = WorkArrays(w);
     s.SigmaPresent = w.sigmaPresent;
     s.SigmaConvention = w.sigmaConvention;
     s.FitMode = w.fitMode;

@@ -12,6 +12,7 @@
 #include "SharedState.h"
 #include "Surface.h"
 #include "Uncertainty.h"
+#include "Weights.h"
 
 namespace {
 // Room for the labels: left, right, top, bottom (pixels).
@@ -28,8 +29,7 @@ void DrawResidualPlot(Surface& surface, double width, double height) {
     // weight) count it.
     std::vector<double> residuals;
     for (int i = 1; i <= n; ++i)
-        residuals.push_back((s.PointY[i] - s.FitMatrix[i][0]) /
-                            (s.SigmaPresent ? s.PointSigma[i] : 1));
+        residuals.push_back((s.PointY[i] - s.FitMatrix[i][0]) / SigmaOfPoint(i));
     const std::optional<double> deviation = ResidualStandardDeviation();
     double reach = deviation.value_or(0);
     for (const double r : residuals)

@@ -429,19 +429,17 @@ TEST_F(DataExchange, MenuOfARightClickOnlyInTheResultsState) {
     EXPECT_EQ(driver.SeenBoxes().size(), boxes) << "no menu";
 }
 
+// A growth curve of seven points, fitted by Y=A*Exp(B*X) in the tests of the fit on Y,
+// and the bands.
+const TypedPairs GrowthPoints = {{"0", "2938"},   {"10", "7354"},  {"20", "11900"}, {"30", "17000"},
+                                 {"40", "47200"}, {"50", "79100"}, {"60", "119600"}};
+
 // Ctrl+Y switches the fit on display to least squares on Y and back: the panel, the
 // mark under it and the copied results follow; the way back restores every bit. A
 // formula already fitted on Y says so; a refinement that fails keeps the linearised
 // fit and says why.
 TEST_F(DataExchange, FitOnYSwitchedByItsShortcut) {
-    FitToResults({{"0", "2938"},
-                  {"10", "7354"},
-                  {"20", "11900"},
-                  {"30", "17000"},
-                  {"40", "47200"},
-                  {"50", "79100"},
-                  {"60", "119600"}},
-                 KindExponential);
+    FitToResults(GrowthPoints, KindExponential);
     const double linearA = Shared.CoefA;
     auto marked = [this] {
         return std::any_of(Drawn().begin(), Drawn().end(),
@@ -492,14 +490,7 @@ TEST_F(DataExchange, FitOnYSwitchedByItsShortcut) {
 // intervals; off again, the window is pixel for pixel as before. F4 opens the
 // residuals, which follow a refit.
 TEST_F(DataExchange, BandsAndResidualsComeAndGoAtTheUsersWord) {
-    FitToResults({{"0", "2938"},
-                  {"10", "7354"},
-                  {"20", "11900"},
-                  {"30", "17000"},
-                  {"40", "47200"},
-                  {"50", "79100"},
-                  {"60", "119600"}},
-                 KindExponential);
+    FitToResults(GrowthPoints, KindExponential);
     const QImage before = results().DrawingImage().Image().copy();
     Key(&results(), QKeySequence(Qt::CTRL | Qt::Key_B));
     const auto lines = std::count_if(Drawn().begin(), Drawn().end(), [](const SurfaceOp& op) {
