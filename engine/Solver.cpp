@@ -49,6 +49,13 @@ bool Rotate(Square& a, int j, int c, int m) {
 // plane rotations and solved by back-substitution, left in rows 0..m of a; the normal
 // equations as formed (the Gram matrix of columns 0..m) left in gram. FailNone, or
 // FailOverflow or FailDivision when it breaks down.
+// The sum of the products of columns c1 and c2 over rows 1..n, in point order.
+double ColumnProduct(const ProblemColumns& copy, int n, int c1, int c2) {
+    double sum = 0;
+    for (int i = 1; i <= n; ++i) sum = sum + copy[i][c2] * copy[i][c1];
+    return sum;
+}
+
 std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gram, int n, int m) {
     // A column none of whose positive entries can make the test below look closer:
     // the products of two such columns are summed without it (the same sums).
@@ -78,11 +85,7 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gra
                 const double sums[] = {s0, s1, s2, s3};
                 for (int k = 0; k < 4; ++k) a[c1][c2 + k] = a[c2 + k][c1] = sums[k];
             }
-            for (; c2 <= m; ++c2) {
-                double sum = 0;
-                for (int i = 1; i <= n; ++i) sum = sum + copy[i][c2] * copy[i][c1];
-                a[c1][c2] = a[c2][c1] = sum;
-            }
+            for (; c2 <= m; ++c2) a[c1][c2] = a[c2][c1] = ColumnProduct(copy, n, c1, c2);
         }
         for (int c1 = 0; c1 <= m; ++c1)
             for (int c2 = std::max(c1, 1); c2 <= m; ++c2)
@@ -90,21 +93,22 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gra
     }
     for (int c1 = 0; c1 <= m && !allSafe; ++c1) {
         for (int c2 = c1; c2 <= m; ++c2) {
+            if (safe[c1] && safe[c2]) {
+                a[c1][c2] = a[c2][c1] = ColumnProduct(copy, n, c1, c2);
+                if (c2 > 0 && !std::isfinite(a[c1][c2])) return FailOverflow;
+                continue;
+            }
             // The sum of W squared takes no part in the solution: whatever its size,
             // it refuses nothing.
             const bool solutionPart = c2 > 0;
             double sum = 0;
-            if (safe[c1] && safe[c2]) {
-                for (int i = 1; i <= n; ++i) sum = sum + copy[i][c2] * copy[i][c1];
-            } else {
-                for (int i = 1; i <= n; ++i) {
-                    double p = copy[i][c2];
-                    double q = copy[i][c1];
-                    if (solutionPart && p > 0 && q > 0 && !ProductSafelyInRange(p, q) &&
-                        std::log(p) + std::log(q) > ExpUpperLimit)
-                        return FailOverflow;
-                    sum = sum + p * q;
-                }
+            for (int i = 1; i <= n; ++i) {
+                double p = copy[i][c2];
+                double q = copy[i][c1];
+                if (solutionPart && p > 0 && q > 0 && !ProductSafelyInRange(p, q) &&
+                    std::log(p) + std::log(q) > ExpUpperLimit)
+                    return FailOverflow;
+                sum = sum + p * q;
             }
             // Products with a negative factor are not tested above.
             if (solutionPart && !std::isfinite(sum)) return FailOverflow;
@@ -129,6 +133,7 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gra
     }
     return FailNone;
 }
+
 // Below this relative error (in the measure ShownAccuracy is held to) the normal
 // equations' solution is taken without the reference: so far below ShownAccuracy that
 // the reference would have taken the same solution.
