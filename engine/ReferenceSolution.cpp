@@ -1,13 +1,13 @@
 #include "ReferenceSolution.h"
 
 #include <gsl/gsl_errno.h>
-#include <gsl/gsl_linalg.h>
-#include <gsl/gsl_permutation.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+
+#include "PivotedQr.h"
 
 void KeepGslFromAborting() {
     static const bool once = (gsl_set_error_handler_off(), true);
@@ -57,34 +57,22 @@ double TwoNorm(const double* values, int count) {
 }
 
 // The basis columns 1..m of rows 1..n scaled to a norm in [0.5, 1) by powers of two
-// and factored A P = Q R by GSL's pivoted Householder QR. Multiplying by a power of
-// two is exact, so the same data in any binary unit give the same factors, and so
-// the same decisions. The GSL views point into the arrays: the record stays put.
+// and factored A P = Q R. Multiplying by a power of two is exact, so the same data in
+// any binary unit give the same factors, and so the same decisions.
 struct ScaledQr {
-    ScaledQr() = default;
-    ScaledQr(const ScaledQr&) = delete;
-    ScaledQr& operator=(const ScaledQr&) = delete;
-    int n = 0, m = 0;
     std::array<int, MaxUnknowns + 1> exponent{};  // column k's power of two, at k
     std::array<double, MaxUnknowns + 1> normFraction{};
-    std::array<double, MaxEnteredPoints * MaxUnknowns> design{};  // then Q and R
-    std::array<double, MaxUnknowns> tau{}, columnNorms{};
-    std::array<std::size_t, MaxUnknowns> order{};
-    gsl_matrix_view qr{};
-    gsl_vector_view tauView{};
-    gsl_permutation permutation{};
-    double R(int i, int j) const { return gsl_matrix_get(&qr.matrix, i, j); }
+    PivotedQr<double> qr;
 };
 
-// False where a column is all zeros (nothing determines its unknown), the
-// decomposition fails, or the rank is below m at working precision: the last pivot
+// False where a column is all zeros (nothing determines its unknown), a remaining
+// column vanishes, or the rank is below m at working precision: the last pivot
 // vanishes beside the first.
 // The columns' exponents are those of known where it is given (its outcome Solved).
 bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f,
                   const ReferenceSolution* known = nullptr) {
-    KeepGslFromAborting();
-    f.n = n;
-    f.m = m;
+    f.qr.n = n;
+    f.qr.m = m;
     if (known) {
         f.exponent = known->exponent;
         f.normFraction = known->normFraction;
@@ -94,18 +82,23 @@ bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f,
     }
     for (int k = 0; k < m; ++k) {
         const PowerOfTwoScale scale(f.exponent[k + 1]);
-        for (int i = 0; i < n; ++i) f.design[i * m + k] = scale(a[i + 1][k + 1]);
+        for (int i = 0; i < n; ++i) f.qr.design[i][k] = scale(a[i + 1][k + 1]);
     }
-    f.qr = gsl_matrix_view_array(f.design.data(), n, m);
-    f.tauView = gsl_vector_view_array(f.tau.data(), m);
-    gsl_vector_view normView = gsl_vector_view_array(f.columnNorms.data(), m);
-    f.permutation = gsl_permutation{static_cast<std::size_t>(m), f.order.data()};
-    int sign = 0;
-    if (gsl_linalg_QRPT_decomp(&f.qr.matrix, &f.tauView.vector, &f.permutation, &sign,
-                               &normView.vector))
-        return false;
+    if (!f.qr.Factor()) return false;
     const double epsilon = std::numeric_limits<double>::epsilon();
-    return std::fabs(f.R(m - 1, m - 1)) > n * m * epsilon * std::fabs(f.R(0, 0));
+    return std::fabs(f.qr.R(m - 1, m - 1)) > n * m * epsilon * std::fabs(f.qr.R(0, 0));
+}
+
+// The largest column sum of magnitudes of an upper triangle of m columns.
+template <typename Element>
+double UpperOneNorm(int m, Element element) {
+    double largest = 0;
+    for (int j = 0; j < m; ++j) {
+        double sum = 0;
+        for (int i = 0; i <= j; ++i) sum = sum + std::fabs(element(i, j));
+        largest = std::max(largest, sum);
+    }
+    return largest;
 }
 }  // namespace
 
@@ -152,36 +145,35 @@ ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m,
     if (!FactorScaled(a, n, m, f, &known)) return r;
     r.outcome = Outcome::Unvouched;
 
-    std::array<double, MaxEnteredPoints> response{}, residual{};
+    // Q^T b gives the solution of R z = (Q^T b)_1..m, unknown order[j] at z_j, and
+    // the residual's norm, that of (Q^T b)_m+1..n.
+    double response[MaxEnteredPoints];
     const PowerOfTwoScale responseScale(r.exponent[0]);
     for (int i = 0; i < n; ++i) response[i] = responseScale(a[i + 1][0]);
-    std::array<double, MaxUnknowns> y{};
-    std::array<double, 3 * MaxUnknowns> work{};
-    gsl_vector_view responseView = gsl_vector_view_array(response.data(), n);
-    gsl_vector_view residualView = gsl_vector_view_array(residual.data(), n);
-    gsl_vector_view yView = gsl_vector_view_array(y.data(), m);
-    gsl_vector_view workView = gsl_vector_view_array(work.data(), 3 * m);
+    f.qr.ApplyQTransposed(response);
+    std::array<double, MaxUnknowns> z{}, y{};
+    std::copy(response, response + m, z.begin());
+    f.qr.SolveUpper(z.data());
+    for (int j = 0; j < m; ++j) y[f.qr.order[j]] = z[j];
+    const double residualNorm = TwoNorm(response + m, n - m);
     const double epsilon = std::numeric_limits<double>::epsilon();
-    double reciprocalCondition = 0;
-    if (gsl_linalg_QRPT_rcond(&f.qr.matrix, &reciprocalCondition, &workView.vector) ||
-        !(reciprocalCondition > 0))
-        return r;
-    if (gsl_linalg_QRPT_lssolve(&f.qr.matrix, &f.tauView.vector, &f.permutation,
-                                &responseView.vector, &yView.vector, &residualView.vector))
-        return r;
+
+    // The condition of R in the 1-norm, exactly: |R|_1 |R^-1|_1.
+    double inverse[MaxUnknowns][MaxUnknowns];
+    f.qr.InverseOfR(inverse);
+    const double condition = UpperOneNorm(m, [&](int i, int j) { return f.qr.R(i, j); }) *
+                             UpperOneNorm(m, [&](int i, int j) { return inverse[i][j]; });
+    if (!std::isfinite(condition)) return r;
 
     // The forward error of a least-squares solution: the condition number times the
     // rounding, plus its square times the residual relative to |A| |y| (Wedin's bound).
     // |A| is at least its Frobenius norm over sqrt(m). The bound is worst-case: where
     // it cannot vouch for six digits, the solution in higher precision judges them.
-    const double condition = 1 / reciprocalCondition;
     double frobeniusSquared = 0;
     for (int k = 1; k <= m; ++k) frobeniusSquared += r.normFraction[k] * r.normFraction[k];
     const double solutionNorm = TwoNorm(y.data(), m);
     const double relativeResidual =
-        solutionNorm > 0
-            ? TwoNorm(residual.data(), n) / (std::sqrt(frobeniusSquared / m) * solutionNorm)
-            : 0;
+        solutionNorm > 0 ? residualNorm / (std::sqrt(frobeniusSquared / m) * solutionNorm) : 0;
     r.errorBound = 4 * epsilon * condition * (1 + condition * relativeResidual);
     if (!std::all_of(y.begin(), y.begin() + m, [](double v) { return std::isfinite(v); }) ||
         !(r.errorBound <= ShownAccuracy))
@@ -210,19 +202,13 @@ bool InverseGram(const ProblemColumns& a, int n, int m, GramInverse& result) {
     if (!FactorScaled(a, n, m, f)) return false;
     // A P = Q R gives (A^T A)^-1 = P R^-1 R^-T P^T: the element of the columns at places
     // q1 and q2 is the product of rows q1 and q2 of R^-1.
-    std::array<std::array<double, MaxUnknowns>, MaxUnknowns> inverse{};
-    for (int j = 0; j < m; ++j)
-        for (int i = j; i >= 0; --i) {
-            double x = i == j ? 1 : 0;
-            for (int l = i + 1; l <= j; ++l) x = x - f.R(i, l) * inverse[l][j];
-            inverse[i][j] = x / f.R(i, i);
-        }
+    double inverse[MaxUnknowns][MaxUnknowns];
+    f.qr.InverseOfR(inverse);
     for (int q1 = 0; q1 < m; ++q1)
         for (int q2 = 0; q2 < m; ++q2) {
             double sum = 0;
             for (int l = std::max(q1, q2); l < m; ++l) sum = sum + inverse[q1][l] * inverse[q2][l];
-            const int k1 = static_cast<int>(f.order[q1]) + 1,
-                      k2 = static_cast<int>(f.order[q2]) + 1;
+            const int k1 = f.qr.order[q1] + 1, k2 = f.qr.order[q2] + 1;
             result[k1][k2] = std::ldexp(sum, -f.exponent[k1] - f.exponent[k2]);
             if (!std::isfinite(result[k1][k2])) return false;
         }

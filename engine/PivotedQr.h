@@ -1,0 +1,157 @@
+#pragma once
+// Householder QR with column pivoting of the fit's small problems (at most
+// MaxEnteredPoints rows and MaxUnknowns columns), on the stack and without a call per
+// element: in doubles for the reference solution, in quadruple precision for the
+// solution in higher precision. Every sum runs over the rows in order, so a column's
+// result is the same whichever loop holds it; the loops run over the columns inside
+// the rows, where the sums of different columns do not wait on each other.
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+#include "SharedState.h"
+
+__extension__ typedef __float128 Quad;
+
+inline double SquareRootOf(double v) { return std::sqrt(v); }
+
+// The square root of a positive quad: the double root refined by two Newton steps,
+// each of which doubles its correct bits (53, 106, past the 113 of the format).
+// Arguments here are sums of squares of values scaled near 1, well inside a double.
+inline Quad SquareRootOf(Quad v) {
+    if (!(v > 0)) return 0;
+    Quad root = std::sqrt(static_cast<double>(v));
+    if (!(root > 0)) return 0;
+    root = (root + v / root) / 2;
+    root = (root + v / root) / 2;
+    return root;
+}
+
+// A P = Q R of the n x m matrix filled into design, the Householder vectors kept
+// below the diagonal (their first elements apart) so that Q and Q^T can be applied.
+template <typename Scalar>
+struct PivotedQr {
+    int n = 0, m = 0;
+    Scalar design[MaxEnteredPoints][MaxUnknowns];  // A, then R on and above, v below
+    Scalar head[MaxUnknowns];                      // first element of each v
+    Scalar squaredNorm[MaxUnknowns];               // v^T v of each v
+    Scalar diagonal[MaxUnknowns];                  // R's diagonal
+    int order[MaxUnknowns];                        // column of A at place j
+
+    Scalar R(int i, int j) const { return i == j ? diagonal[i] : design[i][j]; }
+
+    // The factorisation, the column of the largest remaining norm first; false where
+    // a remaining column vanishes. The remaining norms are updated from each new row of
+    // R (sqrt(norm^2 - r^2)), and summed anew where that cancels more than half the
+    // digits of a double, as LINPACK and GSL keep them.
+    bool Factor() {
+        const Scalar cancellation =
+            std::sqrt(20.0) * std::sqrt(std::numeric_limits<double>::epsilon());
+        Scalar norms[MaxUnknowns];
+        {
+            Scalar sums[MaxUnknowns];
+            for (int k = 0; k < m; ++k) sums[k] = 0;
+            for (int i = 0; i < n; ++i)
+                for (int k = 0; k < m; ++k) sums[k] += design[i][k] * design[i][k];
+            for (int k = 0; k < m; ++k) norms[k] = SquareRootOf(sums[k]);
+        }
+        for (int j = 0; j < m; ++j) order[j] = j;
+        for (int j = 0; j < m; ++j) {
+            int pivot = j;
+            for (int k = j + 1; k < m; ++k)
+                if (norms[k] > norms[pivot]) pivot = k;
+            if (pivot != j) {
+                for (int i = 0; i < n; ++i) std::swap(design[i][j], design[i][pivot]);
+                std::swap(order[j], order[pivot]);
+                std::swap(norms[j], norms[pivot]);
+            }
+            Scalar largest = 0;
+            for (int i = j; i < n; ++i) largest += design[i][j] * design[i][j];
+            Scalar alpha = SquareRootOf(largest);
+            if (!(alpha > 0)) return false;
+            if (design[j][j] > 0) alpha = -alpha;
+            // v = x - alpha e1, H = I - 2 v v^T / (v^T v), and v^T v = 2 alpha (alpha - x1).
+            const Scalar v1 = design[j][j] - alpha;
+            const Scalar vv = 2 * alpha * (alpha - design[j][j]);
+            head[j] = v1;
+            squaredNorm[j] = vv;
+            Scalar factor[MaxUnknowns];
+            for (int k = j + 1; k < m; ++k) factor[k] = v1 * design[j][k];
+            for (int i = j + 1; i < n; ++i)
+                for (int k = j + 1; k < m; ++k) factor[k] += design[i][j] * design[i][k];
+            for (int k = j + 1; k < m; ++k) {
+                factor[k] = 2 * factor[k] / vv;
+                design[j][k] -= factor[k] * v1;
+            }
+            for (int i = j + 1; i < n; ++i)
+                for (int k = j + 1; k < m; ++k) design[i][k] -= factor[k] * design[i][j];
+            diagonal[j] = alpha;
+            for (int k = j + 1; k < m; ++k) {
+                const Scalar previous = norms[k];
+                if (!(previous > 0)) continue;
+                const Scalar ratio = design[j][k] / previous;
+                Scalar norm = ratio * ratio >= 1 ? 0 : previous * SquareRootOf(1 - ratio * ratio);
+                if (norm / previous < cancellation) {
+                    Scalar sum = 0;
+                    for (int i = j + 1; i < n; ++i) sum += design[i][k] * design[i][k];
+                    norm = SquareRootOf(sum);
+                }
+                norms[k] = norm;
+            }
+        }
+        return true;
+    }
+
+    // One reflection of the factor applied to a vector of n entries.
+    void Reflect(int j, Scalar* x) const {
+        const Scalar v1 = head[j];
+        Scalar dot = v1 * x[j];
+        for (int i = j + 1; i < n; ++i) dot += design[i][j] * x[i];
+        const Scalar factor = 2 * dot / squaredNorm[j];
+        x[j] -= factor * v1;
+        for (int i = j + 1; i < n; ++i) x[i] -= factor * design[i][j];
+    }
+
+    void ApplyQTransposed(Scalar* x) const {
+        for (int j = 0; j < m; ++j) Reflect(j, x);
+    }
+
+    void ApplyQ(Scalar* x) const {
+        for (int j = m - 1; j >= 0; --j) Reflect(j, x);
+    }
+
+    // z = R^-1 z, in place.
+    void SolveUpper(Scalar* z) const {
+        for (int i = m - 1; i >= 0; --i) {
+            Scalar t = z[i];
+            for (int l = i + 1; l < m; ++l) t -= R(i, l) * z[l];
+            z[i] = t / diagonal[i];
+        }
+    }
+
+    // z = R^-T z, in place.
+    void SolveLowerTransposed(Scalar* z) const {
+        for (int i = 0; i < m; ++i) {
+            Scalar t = z[i];
+            for (int l = 0; l < i; ++l) t -= R(l, i) * z[l];
+            z[i] = t / diagonal[i];
+        }
+    }
+
+    // R^-1 (upper) into inverse[0..m-1][0..m-1], row by row from the last: element
+    // (i, j) is (delta_ij - sum over l = i+1..j of R(i, l) inverse(l, j)) / R(i, i),
+    // the sum in the order of l.
+    void InverseOfR(Scalar (&inverse)[MaxUnknowns][MaxUnknowns]) const {
+        for (int i = m - 1; i >= 0; --i) {
+            for (int j = i; j < m; ++j) inverse[i][j] = i == j ? 1 : 0;
+            for (int l = i + 1; l < m; ++l) {
+                const Scalar r = R(i, l);
+                for (int j = l; j < m; ++j) inverse[i][j] -= r * inverse[l][j];
+            }
+            for (int j = i; j < m; ++j) inverse[i][j] /= diagonal[i];
+            for (int j = 0; j < i; ++j) inverse[i][j] = 0;
+        }
+    }
+};
