@@ -1,12 +1,15 @@
 #include "Evaluate.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "EngineCodes.h"
 #include "FormulaKinds.h"
 #include "PlotGeometry.h"
+#include "PowerOfTwoScale.h"
 #include "SharedState.h"
 #include "Weights.h"
 
@@ -39,13 +42,24 @@ bool CoefficientsSafelyInRange() {
     return true;
 }
 
+// The arguments whose powers stay well inside the range, as above.
+bool PowersSafelyInRange(double x) {
+    const double magnitude = std::fabs(x);
+    return magnitude > 1e-14 && magnitude < 1e7;
+}
+
+// The sum the polynomial kinds start from: A[0] for the full polynomial.
+double PolynomialStart() {
+    const auto& s = Shared;
+    return s.FormulaKind == KindPolynomial ? s.FitMatrix[0][1] : 0;
+}
+
 std::uint8_t AccumulatePolynomial(double x, double& result, bool coefficientsSafe) {
     const auto& s = Shared;
     const auto& c = s.FitMatrix[0];
-    result = s.FormulaKind == KindPolynomial ? c[1] : 0;
+    result = PolynomialStart();
     double p = x;
-    const double magnitude = std::fabs(x);
-    if (coefficientsSafe && magnitude > 1e-14 && magnitude < 1e7) {
+    if (coefficientsSafe && PowersSafelyInRange(x)) {
         for (int k = s.PolyFirstColumn; k <= s.UnknownCount; ++k) {
             result = result + p * c[k];
             p = p * x;
@@ -70,6 +84,37 @@ std::uint8_t AccumulatePolynomial(double x, double& result, bool coefficientsSaf
         p = p * x;
     }
     return FailNone;
+}
+
+// The polynomial at every argument as AccumulatePolynomial forms it without tests (the
+// same sums; meaningful where the coefficients and the argument are safely in range),
+// for a block of arguments at a time, one power after the other: the sums of the block
+// do not wait on each other.
+std::vector<double> SafePolynomialValues(const std::vector<double>& arguments) {
+    const auto& s = Shared;
+    const auto& c = s.FitMatrix[0];
+    constexpr std::size_t Block = 8;
+    const std::size_t count = arguments.size();
+    std::vector<double> values(count);
+    for (std::size_t first = 0; first < count; first += Block) {
+        const std::size_t size = std::min(Block, count - first);
+        double x[Block], sum[Block], power[Block];
+        for (std::size_t j = 0; j < Block; ++j) {
+            x[j] = j < size ? arguments[first + j] : 0;
+            sum[j] = PolynomialStart();
+            power[j] = x[j];
+        }
+        for (int k = s.PolyFirstColumn; k <= s.UnknownCount; ++k) {
+            const double coefficient = c[k];
+#pragma GCC unroll 8
+            for (std::size_t j = 0; j < Block; ++j) {
+                sum[j] = sum[j] + power[j] * coefficient;
+                power[j] = power[j] * x[j];
+            }
+        }
+        std::copy(sum, sum + size, values.begin() + static_cast<std::ptrdiff_t>(first));
+    }
+    return values;
 }
 
 }  // namespace
@@ -207,6 +252,7 @@ std::vector<double> CurveArguments() {
     const auto& s = Shared;
     const double step = CurveStep();
     std::vector<double> arguments;
+    arguments.reserve(MaxCurvePoints);
     // At most 301 samples: a step below the resolution of X would otherwise never
     // reach DataXMax.
     for (double x = s.DataXMin; arguments.size() < MaxCurvePoints; x = x + step) {
@@ -222,9 +268,19 @@ void SampleCurve() {
     std::int16_t k = 0;
     const std::vector<double> arguments = CurveArguments();
     const bool coefficientsSafe = PolynomialCoefficientsSafe();
-    for (const double x : arguments) {
+    // A polynomial with safe coefficients is summed for all arguments at once; the sums
+    // of arguments whose powers may leave the range are taken one by one, with the tests.
+    const std::vector<double> values =
+        coefficientsSafe ? SafePolynomialValues(arguments) : std::vector<double>{};
+    for (std::size_t j = 0; j < arguments.size(); ++j) {
+        const double x = arguments[j];
         s.EvalArg = x;
-        EvaluateAtArgKnowing(coefficientsSafe);
+        if (values.empty() || !PowersSafelyInRange(x)) {
+            EvaluateAtArgKnowing(coefficientsSafe);
+        } else {
+            s.ComputationFailed = FailNone;
+            s.EvalResult = values[j];
+        }
         std::int16_t v = static_cast<std::int16_t>(GraphBandHeight - ToPixelY(s.EvalResult));
         if (v > 10 && v < GraphBandHeight) {
             s.CurvePixelX[k] = ToPixelX(s.EvalArg);
@@ -301,25 +357,25 @@ double CorrelationCoefficient() {
     // rounded at a large offset (1e15 + 0.1 i) is itself off by a good part of the
     // spread: the mean of the differences from it (exact there, by Sterbenz's lemma)
     // corrects it.
-    const int ex = RangeExponent(s.PointX, n), ey = RangeExponent(s.PointY, n);
+    const PowerOfTwoScale ex(RangeExponent(s.PointX, n)), ey(RangeExponent(s.PointY, n));
     double mx = 0, my = 0;
     for (int i = 1; i <= n; ++i) {
-        mx = mx + std::ldexp(s.PointX[i], -ex);
-        my = my + std::ldexp(s.PointY[i], -ey);
+        mx = mx + ex(s.PointX[i]);
+        my = my + ey(s.PointY[i]);
     }
     mx = mx / n;
     my = my / n;
     double cx = 0, cy = 0;
     for (int i = 1; i <= n; ++i) {
-        cx = cx + (std::ldexp(s.PointX[i], -ex) - mx);
-        cy = cy + (std::ldexp(s.PointY[i], -ey) - my);
+        cx = cx + (ex(s.PointX[i]) - mx);
+        cy = cy + (ey(s.PointY[i]) - my);
     }
     cx = cx / n;
     cy = cy / n;
     double sxx = 0, syy = 0, sxy = 0;
     for (int i = 1; i <= n; ++i) {
-        const double dx = (std::ldexp(s.PointX[i], -ex) - mx) - cx;
-        const double dy = (std::ldexp(s.PointY[i], -ey) - my) - cy;
+        const double dx = (ex(s.PointX[i]) - mx) - cx;
+        const double dy = (ey(s.PointY[i]) - my) - cy;
         sxx = sxx + dx * dx;
         syy = syy + dy * dy;
         sxy = sxy + dx * dy;

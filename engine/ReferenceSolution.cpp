@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "PivotedQr.h"
+#include "PowerOfTwoScale.h"
 
 void KeepGslFromAborting() {
     static const bool once = (gsl_set_error_handler_off(), true);
@@ -15,21 +16,6 @@ void KeepGslFromAborting() {
 }
 
 namespace {
-// x 2^-exponent: a product with the power of two where that is a normal double (the
-// same value as std::ldexp gives, which rounds the same way, at a fraction of the cost).
-struct PowerOfTwoScale {
-    explicit PowerOfTwoScale(int exponent)
-        : exponent_(exponent),
-          factor_(std::ldexp(1.0, -exponent)),
-          normal_(std::fabs(exponent) < std::numeric_limits<double>::max_exponent - 1) {}
-    double operator()(double x) const { return normal_ ? x * factor_ : std::ldexp(x, -exponent_); }
-
-private:
-    int exponent_;
-    double factor_;
-    bool normal_;
-};
-
 // The power of two that brings column k of rows 1..n to a norm in [0.5, 1), and
 // that norm; false when the column is all zeros.
 bool UnitNormExponent(const ProblemColumns& a, int k, int n, int& exponent, double& fraction) {

@@ -23,7 +23,8 @@ double RotationRadius(double g, double h) {
     return std::hypot(g, h);
 }
 
-// One plane rotation of rows j and c that zeroes (c, j), over columns 0..m; rows
+// One plane rotation of rows j and c that zeroes (c, j), over column 0 and columns
+// j..m (those before j hold what earlier rotations zeroed, which nothing reads); rows
 // whose entries are both at most TinyMagnitude stay as they are. False when its
 // radius leaves the range of a double.
 bool Rotate(Square& a, int j, int c, int m) {
@@ -36,12 +37,14 @@ bool Rotate(Square& a, int j, int c, int m) {
         cs = g / r;
         sn = -h / r;
     }
-    for (int l = 0; l <= m; ++l) {
+    const auto turn = [&](int l) {
         const double x = a[j][l];
         const double y = a[c][l];
         a[j][l] = x * cs - sn * y;
         a[c][l] = x * sn + cs * y;
-    }
+    };
+    turn(0);
+    for (int l = j; l <= m; ++l) turn(l);
     return true;
 }
 
