@@ -77,10 +77,31 @@ struct PivotedQr {
             const Scalar vv = 2 * alpha * (alpha - design[j][j]);
             head[j] = v1;
             squaredNorm[j] = vv;
+            // v^T (column k), four columns at a time: four sums that do not wait on
+            // each other, each over the rows in order.
             Scalar factor[MaxUnknowns];
-            for (int k = j + 1; k < m; ++k) factor[k] = v1 * design[j][k];
-            for (int i = j + 1; i < n; ++i)
-                for (int k = j + 1; k < m; ++k) factor[k] += design[i][j] * design[i][k];
+            int k = j + 1;
+            for (; k + 3 < m; k += 4) {
+                Scalar s0 = v1 * design[j][k], s1 = v1 * design[j][k + 1],
+                       s2 = v1 * design[j][k + 2], s3 = v1 * design[j][k + 3];
+                for (int i = j + 1; i < n; ++i) {
+                    const Scalar* row = design[i];
+                    const Scalar v = row[j];
+                    s0 += v * row[k];
+                    s1 += v * row[k + 1];
+                    s2 += v * row[k + 2];
+                    s3 += v * row[k + 3];
+                }
+                factor[k] = s0;
+                factor[k + 1] = s1;
+                factor[k + 2] = s2;
+                factor[k + 3] = s3;
+            }
+            for (; k < m; ++k) {
+                Scalar sum = v1 * design[j][k];
+                for (int i = j + 1; i < n; ++i) sum += design[i][j] * design[i][k];
+                factor[k] = sum;
+            }
             for (int k = j + 1; k < m; ++k) {
                 factor[k] = 2 * factor[k] / vv;
                 design[j][k] -= factor[k] * v1;

@@ -122,10 +122,13 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gra
 
     gram = a;
     // Plane rotations zero the subdiagonal of rows 1..m; row 0 is never rotated. The
-    // right-hand side (column 0) turns with its row.
-    for (int j = 1; j <= m - 1; ++j)
-        for (int c = j + 1; c <= m; ++c)
-            if (!Rotate(a, j, c, m)) return FailOverflow;
+    // right-hand side (column 0) turns with its row. Rotation (j, c) follows (j, c - 1)
+    // on row j and (j - 1, c) on row c, and nothing else: taken in waves of equal
+    // j + c, each row sees its rotations in the same order as column by column (the
+    // same numbers), and those of a wave, on rows of their own, overlap.
+    for (int wave = 3; wave <= 2 * m - 1; ++wave)
+        for (int j = std::max(1, wave - m); 2 * j < wave; ++j)
+            if (!Rotate(a, j, wave - j, m)) return FailOverflow;
 
     for (int b = m; b >= 1; --b) {
         double t = 0;
