@@ -250,15 +250,16 @@ double CurveStep() {
 
 std::vector<double> CurveArguments() {
     const auto& s = Shared;
-    const double step = CurveStep();
-    std::vector<double> arguments;
-    arguments.reserve(MaxCurvePoints);
+    const double step = CurveStep(), last = s.DataXMax;
+    std::vector<double> arguments(MaxCurvePoints);
     // At most 301 samples: a step below the resolution of X would otherwise never
     // reach DataXMax.
-    for (double x = s.DataXMin; arguments.size() < MaxCurvePoints; x = x + step) {
-        arguments.push_back(x);
-        if (!(x + step <= s.DataXMax)) break;
+    std::size_t count = 0;
+    for (double x = s.DataXMin;; x = x + step) {
+        arguments[count++] = x;
+        if (count == MaxCurvePoints || !(x + step <= last)) break;
     }
+    arguments.resize(count);
     return arguments;
 }
 

@@ -48,47 +48,45 @@ bool Rotate(Square& a, int j, int c, int m) {
     return true;
 }
 
+// The sums of the products of column c1 with columns c2 .. c2 + K - 1 over rows 1..n,
+// each in point order, into a (both triangles): K sums that do not wait on each other.
+template <int K>
+void ColumnProducts(const ProblemColumns& copy, int n, int c1, int c2, Square& a) {
+    double sums[K] = {};
+    for (int i = 1; i <= n; ++i) {
+        const auto& row = copy[i];
+        const double q = row[c1];
+#pragma GCC unroll 8
+        for (int k = 0; k < K; ++k) sums[k] = sums[k] + row[c2 + k] * q;
+    }
+    for (int k = 0; k < K; ++k) a[c1][c2 + k] = a[c2 + k][c1] = sums[k];
+}
+
 // The method's own solution: the normal equations of the columns, triangularised by
 // plane rotations and solved by back-substitution, left in rows 0..m of a; the normal
 // equations as formed (the Gram matrix of columns 0..m) left in gram. FailNone, or
 // FailOverflow or FailDivision when it breaks down.
-// The sum of the products of columns c1 and c2 over rows 1..n, in point order.
-double ColumnProduct(const ProblemColumns& copy, int n, int c1, int c2) {
-    double sum = 0;
-    for (int i = 1; i <= n; ++i) sum = sum + copy[i][c2] * copy[i][c1];
-    return sum;
-}
-
 std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gram, int n, int m) {
     // A column none of whose positive entries can make the test below look closer:
     // the products of two such columns are summed without it (the same sums).
-    std::array<bool, MaxUnknowns + 1> safe{};
-    for (int c = 0; c <= m; ++c) {
-        safe[c] = true;
-        for (int i = 1; i <= n; ++i)
-            if (copy[i][c] > 0 && !ProductSafelyInRange(copy[i][c], copy[i][c])) safe[c] = false;
-    }
+    std::array<bool, MaxUnknowns + 1> safe;
+    safe.fill(true);
+    for (int i = 1; i <= n; ++i)
+        for (int c = 0; c <= m; ++c) {
+            const double v = copy[i][c];
+            safe[c] = safe[c] & !(v > 0 && !ProductSafelyInRange(v, v));
+        }
     // Normal equations: Gram matrix of columns 0..m, sums accumulated in point order.
-    // Where every column is safe, four sums at a time, each in the same order as alone:
-    // the additions of one sum wait on each other, those of four need not.
+    // Where every column is safe, eight sums at a time (then four, two, one), each in
+    // the same order as alone.
     const bool allSafe = std::all_of(safe.begin(), safe.begin() + m + 1, [](bool b) { return b; });
     if (allSafe) {
         for (int c1 = 0; c1 <= m; ++c1) {
             int c2 = c1;
-            for (; c2 + 3 <= m; c2 += 4) {
-                double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
-                for (int i = 1; i <= n; ++i) {
-                    const auto& row = copy[i];
-                    const double q = row[c1];
-                    s0 = s0 + row[c2] * q;
-                    s1 = s1 + row[c2 + 1] * q;
-                    s2 = s2 + row[c2 + 2] * q;
-                    s3 = s3 + row[c2 + 3] * q;
-                }
-                const double sums[] = {s0, s1, s2, s3};
-                for (int k = 0; k < 4; ++k) a[c1][c2 + k] = a[c2 + k][c1] = sums[k];
-            }
-            for (; c2 <= m; ++c2) a[c1][c2] = a[c2][c1] = ColumnProduct(copy, n, c1, c2);
+            for (; c2 + 7 <= m; c2 += 8) ColumnProducts<8>(copy, n, c1, c2, a);
+            for (; c2 + 3 <= m; c2 += 4) ColumnProducts<4>(copy, n, c1, c2, a);
+            for (; c2 + 1 <= m; c2 += 2) ColumnProducts<2>(copy, n, c1, c2, a);
+            for (; c2 <= m; ++c2) ColumnProducts<1>(copy, n, c1, c2, a);
         }
         for (int c1 = 0; c1 <= m; ++c1)
             for (int c2 = std::max(c1, 1); c2 <= m; ++c2)
@@ -97,7 +95,7 @@ std::uint8_t SolveByRotations(const ProblemColumns& copy, Square& a, Square& gra
     for (int c1 = 0; c1 <= m && !allSafe; ++c1) {
         for (int c2 = c1; c2 <= m; ++c2) {
             if (safe[c1] && safe[c2]) {
-                a[c1][c2] = a[c2][c1] = ColumnProduct(copy, n, c1, c2);
+                ColumnProducts<1>(copy, n, c1, c2, a);
                 if (c2 > 0 && !std::isfinite(a[c1][c2])) return FailOverflow;
                 continue;
             }

@@ -22,19 +22,6 @@ std::int16_t Wrap16(int v) { return static_cast<std::int16_t>(v); }
 
 }  // namespace
 
-std::int16_t ClampToPixel(double v) {
-    if (!(v >= -PixelClampLimit)) return -PixelClampLimit;
-    if (v > PixelClampLimit) return PixelClampLimit;
-    // The nearest whole number, ties to even, as nearbyint gives it in the default
-    // rounding: adding 1.5 * 2^52 leaves no fraction to a value this small, and the
-    // subtraction is exact (without a call per pixel).
-    const double shift = 0x1.8p52;
-    return static_cast<std::int16_t>((v + shift) - shift);
-}
-
-std::int16_t ToPixelX(double x) { return ClampToPixel(Shared.ScaleX * x + Shared.OffsetX); }
-std::int16_t ToPixelY(double y) { return ClampToPixel(Shared.ScaleY * y + Shared.OffsetY); }
-
 void FindRange(const std::array<double, MaxPoints + 1>& values, double& lowest, double& highest) {
     lowest = highest = values[1];
     for (int i = 2; i <= Shared.PointCount; ++i) {

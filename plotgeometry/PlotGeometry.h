@@ -42,10 +42,19 @@ inline constexpr std::int16_t LabelCellPixels = 8;
 inline constexpr std::int16_t LabelLinePixels = 13;
 
 // v rounded half-to-even into -1000..1000; NaN and anything below -1000 give -1000.
-std::int16_t ClampToPixel(double v);
+// (Inline, with the two below: the curve takes them for each of its samples.)
+inline std::int16_t ClampToPixel(double v) {
+    if (!(v >= -PixelClampLimit)) return -PixelClampLimit;
+    if (v > PixelClampLimit) return PixelClampLimit;
+    // The nearest whole number, ties to even, as nearbyint gives it in the default
+    // rounding: adding 1.5 * 2^52 leaves no fraction to a value this small, and the
+    // subtraction is exact (without a call per pixel).
+    const double shift = 0x1.8p52;
+    return static_cast<std::int16_t>((v + shift) - shift);
+}
 // x pixel of a data X, and up pixel of a data Y, through ScaleX/OffsetX, ScaleY/OffsetY.
-std::int16_t ToPixelX(double x);
-std::int16_t ToPixelY(double y);
+inline std::int16_t ToPixelX(double x) { return ClampToPixel(Shared.ScaleX * x + Shared.OffsetX); }
+inline std::int16_t ToPixelY(double y) { return ClampToPixel(Shared.ScaleY * y + Shared.OffsetY); }
 
 // Smallest and largest of values(1..PointCount).
 void FindRange(const std::array<double, MaxPoints + 1>& values, double& lowest, double& highest);
