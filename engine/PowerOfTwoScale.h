@@ -7,6 +7,7 @@
 // x 2^-exponent: a product with the power of two where that is a normal double (the
 // same value as std::ldexp gives, which rounds the same way, at a fraction of the cost).
 struct PowerOfTwoScale {
+    PowerOfTwoScale() : PowerOfTwoScale(0) {}
     explicit PowerOfTwoScale(int exponent)
         : exponent_(exponent),
           factor_(std::ldexp(1.0, -exponent)),

@@ -16,24 +16,31 @@ void KeepGslFromAborting() {
 }
 
 namespace {
-// The power of two that brings column k of rows 1..n to a norm in [0.5, 1), and
-// that norm; false when the column is all zeros.
-bool UnitNormExponent(const ProblemColumns& a, int k, int n, int& exponent, double& fraction) {
-    double largest = 0;
-    for (int i = 1; i <= n; ++i) largest = std::max(largest, std::fabs(a[i][k]));
-    if (!(largest > 0)) return false;
-    int outer = 0;
-    std::frexp(largest, &outer);
-    const PowerOfTwoScale scale(outer);
-    double sum = 0;
-    for (int i = 1; i <= n; ++i) {
-        const double v = scale(a[i][k]);
-        sum = sum + v * v;
+// The powers of two that bring columns 0..last of rows 1..n to norms in [0.5, 1), and
+// those norms; exponent and fraction 0 for a column of zeros. Each column's sums run
+// over the rows in order, as for the column alone; the columns go side by side.
+void UnitNormExponents(const ProblemColumns& a, int last, int n,
+                       std::array<int, MaxUnknowns + 1>& exponent,
+                       std::array<double, MaxUnknowns + 1>& fraction) {
+    std::array<double, MaxUnknowns + 1> largest{}, sum{};
+    for (int i = 1; i <= n; ++i)
+        for (int k = 0; k <= last; ++k) largest[k] = std::max(largest[k], std::fabs(a[i][k]));
+    std::array<int, MaxUnknowns + 1> outer{};
+    std::array<PowerOfTwoScale, MaxUnknowns + 1> scale;
+    for (int k = 0; k <= last; ++k) {
+        std::frexp(largest[k], &outer[k]);
+        scale[k] = PowerOfTwoScale(outer[k]);
     }
-    int inner = 0;
-    fraction = std::frexp(std::sqrt(sum), &inner);
-    exponent = outer + inner;
-    return true;
+    for (int i = 1; i <= n; ++i)
+        for (int k = 0; k <= last; ++k) {
+            const double v = scale[k](a[i][k]);
+            sum[k] = sum[k] + v * v;
+        }
+    for (int k = 0; k <= last; ++k) {
+        int inner = 0;
+        fraction[k] = largest[k] > 0 ? std::frexp(std::sqrt(sum[k]), &inner) : 0;
+        exponent[k] = largest[k] > 0 ? outer[k] + inner : 0;
+    }
 }
 
 double TwoNorm(const double* values, int count) {
@@ -63,8 +70,10 @@ bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f,
         f.exponent = known->exponent;
         f.normFraction = known->normFraction;
     } else {
-        for (int k = 1; k <= m; ++k)
-            if (!UnitNormExponent(a, k, n, f.exponent[k], f.normFraction[k])) return false;
+        const ReferenceSolution exponents = ScaledProblemExponents(a, n, m);
+        if (exponents.outcome != ReferenceSolution::Outcome::Solved) return false;
+        f.exponent = exponents.exponent;
+        f.normFraction = exponents.normFraction;
     }
     for (int k = 0; k < m; ++k) {
         const PowerOfTwoScale scale(f.exponent[k + 1]);
@@ -90,13 +99,10 @@ double UpperOneNorm(int m, Element element) {
 
 ReferenceSolution ScaledProblemExponents(const ProblemColumns& a, int n, int m) {
     ReferenceSolution r;
-    // A zero response has the solution zero.
-    if (!UnitNormExponent(a, 0, n, r.exponent[0], r.normFraction[0])) {
-        r.exponent[0] = 0;
-        r.normFraction[0] = 0;
-    }
+    // A zero response has the solution zero; a zero basis column leaves its unknown open.
+    UnitNormExponents(a, m, n, r.exponent, r.normFraction);
     for (int k = 1; k <= m; ++k)
-        if (!UnitNormExponent(a, k, n, r.exponent[k], r.normFraction[k])) return r;
+        if (r.normFraction[k] == 0) return r;
     r.outcome = ReferenceSolution::Outcome::Solved;
     return r;
 }
