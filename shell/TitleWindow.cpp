@@ -2,8 +2,10 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QResizeEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QShortcut>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -27,6 +29,8 @@ constexpr double ButtonHeight = 495;
 constexpr double CreditWidth = 4200, CreditHeight = 420;
 constexpr Color ShadowColor = 0xC000C0;
 constexpr std::uint16_t FullChannel = 0xFF00;
+// Rows of the gradient made at a time: a band of a third of a megabyte at 1280 pixels.
+constexpr int GradientBandRows = 64;
 
 // The name on the credit line: the program's authors' team, not a person.
 const char* const AuthorName = "Лаборатория обработки данных";
@@ -62,7 +66,6 @@ void TitleWindow::LoadSetUp() {
     FillFormulaTexts();
     SetCaption("Аппроксимация экспериментальных данных");
     PlaceWindow(0, 0, ScreenWidthTwips(), ScreenHeightTwips());
-    PaintGradient();
     PlaceWindow(0, 0, ScreenWidthTwips(), ScreenHeightTwips());
 
     const double windowWidth = WidthUnits();
@@ -105,42 +108,33 @@ void TitleWindow::LoadSetUp() {
                  ButtonHeight);
 }
 
-void TitleWindow::PaintGradient() {
-    // The first showing resizes the window to the size it was placed at: nothing new
-    // to paint then (the gradient is a fifth of the time to the window).
-    if (size() == gradientSize_) return;
-    gradientSize_ = size();
-    // The inner size in the image's own pixels: device pixels on a scaled screen.
-    DrawingImage().EnsureSize(width(), height());
-    const double ratio = DrawingImage().Image().devicePixelRatio();
+void TitleWindow::paintEvent(QPaintEvent* event) {
+    // In the window's device pixels on a scaled screen.
+    const double ratio = devicePixelRatioF();
     const auto w = static_cast<std::int32_t>(std::lround(width() * ratio));
     const auto h = static_cast<std::int32_t>(std::lround(height() * ratio));
-    const std::vector<GradientVertex> vertices = {
-        {0, 0, 0, FullChannel, 0, 0},
-        {w, 0, 0, 0, FullChannel, 0},
-        {w, h, FullChannel, 0, 0, 0},
-        {0, h, 0, FullChannel, FullChannel, 0},
-    };
+    if (w <= 0 || h <= 0) return;
+    const QRect asked = event->rect();
+    const int firstRow = std::max(0, static_cast<int>(std::floor(asked.top() * ratio)));
+    const int endRow = std::min(h, static_cast<int>(std::ceil((asked.bottom() + 1) * ratio)));
+    if (band_.width() != w) band_ = QImage(w, GradientBandRows, QImage::Format_RGB32);
+    band_.setDevicePixelRatio(ratio);
     const std::vector<GradientTriangle> triangles = {{0, 1, 2}, {0, 2, 3}};
-    GradientFill(DrawingImage().Image(), vertices, triangles);
-    update();
-}
-
-void TitleWindow::hideEvent(QHideEvent* event) {
-    FormWindow::hideEvent(event);
-    DrawingImage().Release();
-    gradientSize_ = QSize();
-}
-
-void TitleWindow::showEvent(QShowEvent* event) {
-    FormWindow::showEvent(event);
-    PaintGradient();
-}
-
-void TitleWindow::resizeEvent(QResizeEvent* event) {
-    FormWindow::resizeEvent(event);
-    // The gradient's corners follow the inner size, also when the desktop resizes us.
-    if (event->size() != event->oldSize()) PaintGradient();
+    QPainter painter(this);
+    for (int top = firstRow; top < endRow; top += GradientBandRows) {
+        // The corners moved up by the band's first row: the same pixels, as the
+        // gradient depends on differences of coordinates only.
+        const std::int32_t up = -top, down = h - top;
+        const std::vector<GradientVertex> vertices = {
+            {0, up, 0, FullChannel, 0, 0},
+            {w, up, 0, 0, FullChannel, 0},
+            {w, down, FullChannel, 0, 0, 0},
+            {0, down, 0, FullChannel, FullChannel, 0},
+        };
+        GradientFill(band_, vertices, triangles);
+        const int rows = std::min(GradientBandRows, endRow - top);
+        painter.drawImage(QPointF(0, top / ratio), band_, QRectF(0, 0, w, rows));
+    }
 }
 
 void TitleWindow::Command1Click() {

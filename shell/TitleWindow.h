@@ -4,6 +4,7 @@
 // "Не готовы к работе ?" to leave. Its load set-up also fills the formula texts.
 // Designed in twips.
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <optional>
@@ -33,19 +34,16 @@ public:
     void OpenPointFile(const std::string& path);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    // Hidden, the window gives back its gradient's five megabytes (the other windows
-    // need them); shown again, it paints the gradient anew.
-    void hideEvent(QHideEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    // The gradient over the inner size, made a band of rows at a time and drawn where
+    // the window is to be painted: the window holds no image of its own size (five
+    // megabytes to fill and copy before its first showing).
+    void paintEvent(QPaintEvent* event) override;
     // A file of points dropped on the window.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Paints the gradient over the inner size, unless it already covers that size.
-    void PaintGradient();
-    QSize gradientSize_;
+    QImage band_;  // the rows of the gradient being drawn
     void Command1Click();
     void Command2Click();
     // Ctrl+O, Ctrl+V and a drop: the points of a file or the clipboard, the boxes

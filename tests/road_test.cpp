@@ -36,7 +36,7 @@ TEST_F(Road, TitleWindowFillsTheScreenAndRefusalEnds) {
     EXPECT_EQ(title.Command1->x(), 306);
     EXPECT_EQ(title.Command2->x(), 797);
     // Green at the top left, blue top right, red bottom right, cyan bottom left.
-    const QImage& image = title.DrawingImage().Image();
+    const QImage image = title.grab().toImage();
     EXPECT_GT(image.pixelColor(1, 1).green(), 240);
     EXPECT_GT(image.pixelColor(1278, 1).blue(), 240);
     EXPECT_GT(image.pixelColor(1278, 1022).red(), 240);

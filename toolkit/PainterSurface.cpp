@@ -86,19 +86,35 @@ void ImageSurface::EnsureSize(int widthPixels, int heightPixels) {
     const double ratio = image_.devicePixelRatio();
     const int wide = static_cast<int>(std::ceil(widthPixels * ratio));
     const int high = static_cast<int>(std::ceil(heightPixels * ratio));
-    if (wide <= image_.width() && high <= image_.height()) return;
-    QImage larger(std::max(wide, image_.width()), std::max(high, image_.height()),
-                  QImage::Format_RGB32);
+    const QSize current = CurrentSize();
+    if (wide <= current.width() && high <= current.height()) return;
+    const QSize wanted(std::max(wide, current.width()), std::max(high, current.height()));
+    // A blank image stays blank in its own colour if that is the background.
+    if (blankWith_ == background_) {
+        lazy_ = true;
+        lazySize_ = wanted;
+        return;
+    }
+    Materialize();
+    QImage larger(wanted, QImage::Format_RGB32);
     larger.setDevicePixelRatio(ratio);
     FillImage(larger, background_);
-    // A blank image stays blank in its own colour if that is the background.
-    if (blankWith_ != background_) {
-        QPainter painter(&larger);
-        painter.drawImage(0, 0, image_);
-        painter.end();
-        blankWith_ = QColor();
-    }
+    QPainter painter(&larger);
+    painter.drawImage(0, 0, image_);
+    painter.end();
+    blankWith_ = QColor();
     image_ = std::move(larger);
+}
+
+void ImageSurface::Materialize() const {
+    if (!lazy_) return;
+    if (image_.size() != lazySize_) {
+        const double ratio = image_.devicePixelRatio();
+        image_ = QImage(lazySize_, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+    }
+    FillImage(image_, blankWith_);
+    lazy_ = false;
 }
 
 void ImageSurface::Release() {
@@ -106,6 +122,7 @@ void ImageSurface::Release() {
     small.setDevicePixelRatio(image_.devicePixelRatio());
     FillImage(small, background_);
     image_ = std::move(small);
+    lazy_ = false;
     blankWith_ = background_;
 }
 
@@ -126,10 +143,15 @@ void ImageSurface::Render(const SurfaceOp& op) {
     if (op.kind == SurfaceOp::Clear) opsSinceClear_.clear();
     opsSinceClear_.push_back(op);
     if (op.kind == SurfaceOp::Clear) {
-        if (blankWith_ != background_) FillImage(image_, background_);
+        // Blank in the background, filled when next shown or drawn on.
+        if (blankWith_ != background_) {
+            lazySize_ = CurrentSize();
+            lazy_ = true;
+        }
         blankWith_ = background_;
         return;
     }
+    Materialize();
     blankWith_ = QColor();
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, op.kind == SurfaceOp::Circle);

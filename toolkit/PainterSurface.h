@@ -22,10 +22,14 @@ public:
 
     // The image to draw on directly (which ends its being blank), or to show.
     QImage& Image() {
+        Materialize();
         blankWith_ = QColor();
         return image_;
     }
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const {
+        Materialize();
+        return image_;
+    }
     // Makes the image at least this many pixels (not device pixels), keeping what is
     // drawn.
     void EnsureSize(int widthPixels, int heightPixels);
@@ -46,7 +50,15 @@ protected:
     void Render(const SurfaceOp& op) override;
 
 private:
-    QImage image_;
+    // Makes the image blank in blankWith_ at lazySize_ where a Clear or an enlargement
+    // of a blank image left that to be done: the pixels are filled only when the image
+    // is shown or drawn on, so a window that paints itself otherwise never holds any.
+    void Materialize() const;
+    QSize CurrentSize() const { return lazy_ ? lazySize_ : image_.size(); }
+
+    mutable QImage image_;
+    mutable bool lazy_ = false;
+    QSize lazySize_;  // device pixels
     std::vector<SurfaceOp> opsSinceClear_;
     QFont regular_, bold_;
     double unitsPerPixel_;
