@@ -10,6 +10,7 @@
 #include "Evaluate.h"
 #include "Fit.h"
 #include "FormulaKinds.h"
+#include "PlotGeometry.h"
 #include "PointSetup.h"
 #include "Refinement.h"
 #include "SharedState.h"
@@ -391,6 +392,23 @@ TEST(Curve, KeepsSamplesStrictlyBetweenRowsTenAndThreeHundredFifty) {
     EXPECT_GT(samplesOnRow(11), 290);
     EXPECT_GT(samplesOnRow(349), 290);
     EXPECT_EQ(samplesOnRow(350), 0);
+}
+
+TEST(Curve, EverySampleLiesOnThePolynomial) {
+    // Y = 10 + 0.6 X^2 exactly: each sample's pixel, read back to X and Y through the
+    // plot's scales, lies on the parabola (within the pixels' rounding and the slope).
+    const auto f = [](double x) { return 10 + 0.6 * x * x; };
+    UsePoints(Sample({0.3, 1.5, 3, 4.2, 5.5, 7.9}, f));
+    ChooseKind(KindPolynomial, 2);
+    ASSERT_EQ(RunGuardedComputation(), FailNone);
+    ASSERT_GT(Shared.CurvePointCount, 290);
+    for (int k = 0; k < Shared.CurvePointCount; ++k) {
+        const double x = (Shared.CurvePixelX[k] - Shared.OffsetX) / Shared.ScaleX;
+        const double up = GraphBandHeight - Shared.CurvePixelY[k];
+        const double slope = std::fabs(1.2 * x * Shared.ScaleY / Shared.ScaleX);
+        EXPECT_NEAR(up, Shared.ScaleY * f(x) + Shared.OffsetY, 1 + slope)
+            << "sample " << k << " at X " << x;
+    }
 }
 
 TEST(Curve, StaysInsideTheBandAndEnds) {

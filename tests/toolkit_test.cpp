@@ -91,6 +91,39 @@ TEST(DrawingSurface, ImageKeepsWhatWasDrawnWhenGrown) {
     EXPECT_EQ(surface.Image().pixelColor(200, 200), QColor(255, 255, 255));
 }
 
+TEST(DrawingSurface, ClearsAndGrowthShowTheirColoursWhenever) {
+    // The image is filled only when shown or drawn on: whatever was asked before
+    // shows as asked, in the order asked.
+    const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255);
+    {
+        ImageSurface surface(FontSpec{}, 1);
+        surface.SetBackground(0x0000FF);  // red
+        surface.EnsureSize(100, 100);
+        surface.Clear();
+        surface.SetBackground(0x00FF00);  // green, not yet cleared to
+        surface.EnsureSize(200, 200);
+        EXPECT_EQ(surface.Image().pixelColor(50, 50), red) << "the old blank part";
+        EXPECT_EQ(surface.Image().pixelColor(150, 150), green) << "the part grown";
+    }
+    {
+        ImageSurface surface(FontSpec{}, 1);
+        surface.SetBackground(0xFFFFFF);
+        surface.EnsureSize(100, 100);
+        surface.Clear();
+        surface.FilledBox(10, 10, 20, 20, 0xFF0000);  // blue
+        EXPECT_EQ(surface.Image().pixelColor(15, 15), blue);
+        surface.SetBackground(0x00FF00);
+        surface.Clear();
+        surface.EnsureSize(150, 150);
+        EXPECT_EQ(surface.Image().pixelColor(15, 15), green) << "a Clear wipes the drawing";
+        EXPECT_EQ(surface.Image().pixelColor(120, 120), green);
+        surface.Release();
+        surface.EnsureSize(60, 60);
+        EXPECT_EQ(surface.Image().size(), QSize(60, 60));
+        EXPECT_EQ(surface.Image().pixelColor(30, 30), green);
+    }
+}
+
 TEST(DrawingSurface, ScaledScreensGetTheirOwnPixels) {
     // At twice the pixels the image holds two device pixels per pixel drawn, and the
     // drawing in pixels lands where it did at 100 %.
