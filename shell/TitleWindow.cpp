@@ -137,6 +137,11 @@ void TitleWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
+void TitleWindow::hideEvent(QHideEvent* event) {
+    FormWindow::hideEvent(event);
+    band_ = QImage();
+}
+
 void TitleWindow::Command1Click() {
     hide();  // never shown again
     EnterPoints();

@@ -38,6 +38,8 @@ protected:
     // the window is to be painted: the window holds no image of its own size (five
     // megabytes to fill and copy before its first showing).
     void paintEvent(QPaintEvent* event) override;
+    // Hidden, the window gives its band back (the other windows need the memory).
+    void hideEvent(QHideEvent* event) override;
     // A file of points dropped on the window.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
