@@ -242,10 +242,7 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
     }
 
     ProblemColumns copy{};
-    for (int i = 1; i <= n; ++i) {
-        for (int k = 1; k <= m; ++k) copy[i][k] = s.FitMatrix[i][k];
-        copy[i][0] = s.FitMatrix[i][0];
-    }
+    for (int i = 1; i <= n; ++i) std::copy_n(s.FitMatrix[i].begin(), m + 1, copy[i].begin());
 
     // The method's own solution first; where a bound vouches for it without a second
     // solution (ordinary, well-conditioned sets), it is shown at once.
