@@ -34,19 +34,24 @@ inline Quad SquareRootOf(Quad v) {
 template <typename Scalar>
 struct PivotedQr {
     int n = 0, m = 0;
-    Scalar design[MaxEnteredPoints][MaxUnknowns];  // A, then R on and above, v below
-    Scalar head[MaxUnknowns];                      // first element of each v
-    Scalar squaredNorm[MaxUnknowns];               // v^T v of each v
-    Scalar diagonal[MaxUnknowns];                  // R's diagonal
-    int order[MaxUnknowns];                        // column of A at place j
+    // A, then R on and above the diagonal and v below; column m may carry a vector that
+    // the reflections turn with the columns (Factor(true)): it ends as Q^T times it.
+    Scalar design[MaxEnteredPoints][MaxUnknowns + 1];
+    Scalar head[MaxUnknowns];         // first element of each v
+    Scalar squaredNorm[MaxUnknowns];  // v^T v of each v
+    Scalar diagonal[MaxUnknowns];     // R's diagonal
+    int order[MaxUnknowns];           // column of A at place j
 
     Scalar R(int i, int j) const { return i == j ? diagonal[i] : design[i][j]; }
 
     // The factorisation, the column of the largest remaining norm first; false where
-    // a remaining column vanishes. The remaining norms are updated from each new row of
+    // a remaining column vanishes. With carried, column m is turned by each reflection
+    // in the same products as Reflect forms (but with the columns, not after them) and
+    // never chosen as a pivot. The remaining norms are updated from each new row of
     // R (sqrt(norm^2 - r^2)), and summed anew where that cancels more than half the
     // digits of a double, as LINPACK and GSL keep them.
-    bool Factor() {
+    bool Factor(bool carried = false) {
+        const int turned = m + (carried ? 1 : 0);
         const Scalar cancellation =
             std::sqrt(20.0) * std::sqrt(std::numeric_limits<double>::epsilon());
         Scalar norms[MaxUnknowns];
@@ -79,9 +84,9 @@ struct PivotedQr {
             squaredNorm[j] = vv;
             // v^T (column k), four columns at a time: four sums that do not wait on
             // each other, each over the rows in order.
-            Scalar factor[MaxUnknowns];
+            Scalar factor[MaxUnknowns + 1];
             int k = j + 1;
-            for (; k + 3 < m; k += 4) {
+            for (; k + 3 < turned; k += 4) {
                 Scalar s0 = v1 * design[j][k], s1 = v1 * design[j][k + 1],
                        s2 = v1 * design[j][k + 2], s3 = v1 * design[j][k + 3];
                 for (int i = j + 1; i < n; ++i) {
@@ -97,17 +102,17 @@ struct PivotedQr {
                 factor[k + 2] = s2;
                 factor[k + 3] = s3;
             }
-            for (; k < m; ++k) {
+            for (; k < turned; ++k) {
                 Scalar sum = v1 * design[j][k];
                 for (int i = j + 1; i < n; ++i) sum += design[i][j] * design[i][k];
                 factor[k] = sum;
             }
-            for (int k = j + 1; k < m; ++k) {
+            for (int k = j + 1; k < turned; ++k) {
                 factor[k] = 2 * factor[k] / vv;
                 design[j][k] -= factor[k] * v1;
             }
             for (int i = j + 1; i < n; ++i)
-                for (int k = j + 1; k < m; ++k) design[i][k] -= factor[k] * design[i][j];
+                for (int k = j + 1; k < turned; ++k) design[i][k] -= factor[k] * design[i][j];
             diagonal[j] = alpha;
             for (int k = j + 1; k < m; ++k) {
                 const Scalar previous = norms[k];
@@ -166,13 +171,14 @@ struct PivotedQr {
     // the sum in the order of l.
     void InverseOfR(Scalar (&inverse)[MaxUnknowns][MaxUnknowns]) const {
         for (int i = m - 1; i >= 0; --i) {
-            for (int j = i; j < m; ++j) inverse[i][j] = i == j ? 1 : 0;
+            Scalar row[MaxUnknowns];  // row i, apart from the rows below it
+            for (int j = i; j < m; ++j) row[j] = i == j ? 1 : 0;
             for (int l = i + 1; l < m; ++l) {
-                const Scalar r = R(i, l);
-                for (int j = l; j < m; ++j) inverse[i][j] -= r * inverse[l][j];
+                const Scalar r = design[i][l];
+                for (int j = l; j < m; ++j) row[j] -= r * inverse[l][j];
             }
-            for (int j = i; j < m; ++j) inverse[i][j] /= diagonal[i];
             for (int j = 0; j < i; ++j) inverse[i][j] = 0;
+            for (int j = i; j < m; ++j) inverse[i][j] = row[j] / diagonal[i];
         }
     }
 };

@@ -76,8 +76,10 @@ struct ScaledQr {
 // column vanishes, or the rank is below m at working precision: the last pivot
 // vanishes beside the first.
 // The columns' exponents are those of known where it is given (its outcome Solved).
+// With withResponse, the scaled response is carried through the reflections in
+// column m of the factor, which then holds Q^T b.
 bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f,
-                  const ReferenceSolution* known = nullptr) {
+                  const ReferenceSolution* known = nullptr, bool withResponse = false) {
     f.qr.n = n;
     f.qr.m = m;
     if (known) {
@@ -93,7 +95,11 @@ bool FactorScaled(const ProblemColumns& a, int n, int m, ScaledQr& f,
         const PowerOfTwoScale scale(f.exponent[k + 1]);
         for (int i = 0; i < n; ++i) f.qr.design[i][k] = scale(a[i + 1][k + 1]);
     }
-    if (!f.qr.Factor()) return false;
+    if (withResponse) {
+        const PowerOfTwoScale scale(f.exponent[0]);
+        for (int i = 0; i < n; ++i) f.qr.design[i][m] = scale(a[i + 1][0]);
+    }
+    if (!f.qr.Factor(withResponse)) return false;
     const double epsilon = std::numeric_limits<double>::epsilon();
     return std::fabs(f.qr.R(m - 1, m - 1)) > n * m * epsilon * std::fabs(f.qr.R(0, 0));
 }
@@ -148,15 +154,13 @@ ReferenceSolution SolveByPivotedQr(const ProblemColumns& a, int n, int m,
     const ReferenceSolution known = r;
     r.outcome = Outcome::Dependent;
     ScaledQr f;
-    if (!FactorScaled(a, n, m, f, &known)) return r;
+    if (!FactorScaled(a, n, m, f, &known, true)) return r;
     r.outcome = Outcome::Unvouched;
 
     // Q^T b gives the solution of R z = (Q^T b)_1..m, unknown order[j] at z_j, and
     // the residual's norm, that of (Q^T b)_m+1..n.
     double response[MaxEnteredPoints];
-    const PowerOfTwoScale responseScale(r.exponent[0]);
-    for (int i = 0; i < n; ++i) response[i] = responseScale(a[i + 1][0]);
-    f.qr.ApplyQTransposed(response);
+    for (int i = 0; i < n; ++i) response[i] = f.qr.design[i][m];
     std::array<double, MaxUnknowns> z{}, y{};
     std::copy(response, response + m, z.begin());
     f.qr.SolveUpper(z.data());
