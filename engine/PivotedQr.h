@@ -3,8 +3,8 @@
 // MaxEnteredPoints rows and MaxUnknowns columns), on the stack and without a call per
 // element: in doubles for the reference solution, in quadruple precision for the
 // solution in higher precision. Every sum runs over the rows in order, so a column's
-// result is the same whichever loop holds it; the loops run over the columns inside
-// the rows, where the sums of different columns do not wait on each other.
+// result is the same whichever loop holds it; the sums of several columns run side by
+// side, where they do not wait on each other.
 
 #include <algorithm>
 #include <cmath>
