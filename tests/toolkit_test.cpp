@@ -124,6 +124,29 @@ TEST(DrawingSurface, ClearsAndGrowthShowTheirColoursWhenever) {
     }
 }
 
+TEST(DrawingSurface, ShownBlankInItsOwnColour) {
+    // What a window shows of its drawing: a blank image as its one colour (the one it
+    // was cleared to, not a background set since), a drawn one as drawn.
+    const auto shown = [](const ImageSurface& surface) {
+        QImage target(120, 120, QImage::Format_RGB32);
+        target.fill(Qt::black);
+        QPainter painter(&target);
+        surface.PaintOn(painter);
+        return target;
+    };
+    ImageSurface surface(FontSpec{}, 1);
+    surface.SetBackground(0x0000FF);  // red
+    surface.EnsureSize(100, 100);
+    surface.Clear();
+    surface.SetBackground(0x00FF00);  // green, not yet cleared to
+    EXPECT_EQ(shown(surface).pixelColor(50, 50), QColor(255, 0, 0));
+    EXPECT_EQ(shown(surface).pixelColor(110, 110), QColor(0, 0, 0)) << "beyond the image";
+    surface.FilledBox(10, 10, 20, 20, 0xFF0000);  // blue
+    const QImage drawn = shown(surface);
+    EXPECT_EQ(drawn.pixelColor(15, 15), QColor(0, 0, 255));
+    EXPECT_EQ(drawn.pixelColor(50, 50), QColor(255, 0, 0));
+}
+
 TEST(DrawingSurface, ScaledScreensGetTheirOwnPixels) {
     // At twice the pixels the image holds two device pixels per pixel drawn, and the
     // drawing in pixels lands where it did at 100 %.

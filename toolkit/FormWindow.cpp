@@ -5,7 +5,6 @@
 #include <QPalette>
 #include <QScreen>
 #include <cmath>
-#include <utility>
 
 #include "Program.h"
 
@@ -55,7 +54,7 @@ void FormWindow::PlaceControl(QWidget* control, double left, double top, double 
 
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, std::as_const(surface_).Image());
+    surface_.PaintOn(painter);
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {

@@ -117,6 +117,16 @@ void ImageSurface::Materialize() const {
     lazy_ = false;
 }
 
+void ImageSurface::PaintOn(QPainter& painter) const {
+    if (blankWith_.isValid()) {
+        const QSize size = CurrentSize();
+        const double ratio = image_.devicePixelRatio();
+        painter.fillRect(QRectF(0, 0, size.width() / ratio, size.height() / ratio), blankWith_);
+        return;
+    }
+    painter.drawImage(0, 0, Image());
+}
+
 void ImageSurface::Release() {
     QImage small(1, 1, QImage::Format_RGB32);
     small.setDevicePixelRatio(image_.devicePixelRatio());

@@ -30,6 +30,10 @@ public:
         Materialize();
         return image_;
     }
+    // Shows the image on a painter at (0, 0). An image blank in one colour is shown as
+    // that colour over its size, its pixels left unfilled: a window shown with nothing
+    // drawn on it holds no image.
+    void PaintOn(QPainter& painter) const;
     // Makes the image at least this many pixels (not device pixels), keeping what is
     // drawn.
     void EnsureSize(int widthPixels, int heightPixels);
