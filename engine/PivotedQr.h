@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <utility>
 
 #include "SharedState.h"
@@ -27,6 +28,25 @@ inline Quad SquareRootOf(Quad v) {
     root = (root + v / root) / 2;
     root = (root + v / root) / 2;
     return root;
+}
+
+// The inverse of an upper triangle of m columns (element (i, l), l >= i, given by
+// upper(i, l)) into inverse[0..m-1][0..m-1], zeros below the diagonal, row by row from
+// the last: element (i, j) is (delta_ij - sum over l = i+1..j of upper(i, l)
+// inverse(l, j)) / upper(i, i), the sum in the order of l.
+template <typename Upper, typename Inverse>
+void InvertUpperTriangle(int m, const Upper& upper, Inverse& inverse) {
+    using Scalar = std::remove_cvref_t<decltype(upper(0, 0))>;
+    for (int i = m - 1; i >= 0; --i) {
+        Scalar row[MaxUnknowns];  // row i, apart from the rows below it
+        for (int j = i; j < m; ++j) row[j] = i == j ? 1 : 0;
+        for (int l = i + 1; l < m; ++l) {
+            const Scalar r = upper(i, l);
+            for (int j = l; j < m; ++j) row[j] -= r * inverse[l][j];
+        }
+        for (int j = 0; j < i; ++j) inverse[i][j] = 0;
+        for (int j = i; j < m; ++j) inverse[i][j] = row[j] / upper(i, i);
+    }
 }
 
 // A P = Q R of the n x m matrix filled into design, the Householder vectors kept
@@ -166,19 +186,9 @@ struct PivotedQr {
         }
     }
 
-    // R^-1 (upper) into inverse[0..m-1][0..m-1], row by row from the last: element
-    // (i, j) is (delta_ij - sum over l = i+1..j of R(i, l) inverse(l, j)) / R(i, i),
-    // the sum in the order of l.
+    // R^-1 (upper) into inverse[0..m-1][0..m-1] (InvertUpperTriangle).
     void InverseOfR(Scalar (&inverse)[MaxUnknowns][MaxUnknowns]) const {
-        for (int i = m - 1; i >= 0; --i) {
-            Scalar row[MaxUnknowns];  // row i, apart from the rows below it
-            for (int j = i; j < m; ++j) row[j] = i == j ? 1 : 0;
-            for (int l = i + 1; l < m; ++l) {
-                const Scalar r = design[i][l];
-                for (int j = l; j < m; ++j) row[j] -= r * inverse[l][j];
-            }
-            for (int j = 0; j < i; ++j) inverse[i][j] = 0;
-            for (int j = i; j < m; ++j) inverse[i][j] = row[j] / diagonal[i];
-        }
+        InvertUpperTriangle(
+            m, [this](int i, int l) { return R(i, l); }, inverse);
     }
 };

@@ -13,9 +13,6 @@ struct PowerOfTwoScale {
           factor_(std::ldexp(1.0, -exponent)),
           normal_(std::fabs(exponent) < std::numeric_limits<double>::max_exponent - 1) {}
     double operator()(double x) const { return normal_ ? x * factor_ : std::ldexp(x, -exponent_); }
-    // Whether the scaling is the product with Factor(), for loops that multiply alone.
-    bool ByProduct() const { return normal_; }
-    double Factor() const { return factor_; }
 
 private:
     int exponent_;

@@ -31,25 +31,11 @@ void UnitNormExponents(const ProblemColumns& a, int last, int n,
         std::frexp(largest[k], &outer[k]);
         scale[k] = PowerOfTwoScale(outer[k]);
     }
-    // Columns of ordinary size are scaled by a product: then the sums run side by side
-    // as plain products.
-    const bool byProducts = std::all_of(scale.begin(), scale.begin() + last + 1,
-                                        [](const PowerOfTwoScale& p) { return p.ByProduct(); });
-    if (byProducts) {
-        std::array<double, MaxUnknowns + 1> factor{};
-        for (int k = 0; k <= last; ++k) factor[k] = scale[k].Factor();
-        for (int i = 1; i <= n; ++i)
-            for (int k = 0; k <= last; ++k) {
-                const double v = a[i][k] * factor[k];
-                sum[k] = sum[k] + v * v;
-            }
-    } else {
-        for (int i = 1; i <= n; ++i)
-            for (int k = 0; k <= last; ++k) {
-                const double v = scale[k](a[i][k]);
-                sum[k] = sum[k] + v * v;
-            }
-    }
+    for (int i = 1; i <= n; ++i)
+        for (int k = 0; k <= last; ++k) {
+            const double v = scale[k](a[i][k]);
+            sum[k] = sum[k] + v * v;
+        }
     for (int k = 0; k <= last; ++k) {
         int inner = 0;
         fraction[k] = largest[k] > 0 ? std::frexp(std::sqrt(sum[k]), &inner) : 0;

@@ -7,6 +7,7 @@
 
 #include "EngineCodes.h"
 #include "HighPrecisionSolution.h"
+#include "PivotedQr.h"
 #include "ReferenceSolution.h"
 #include "SharedState.h"
 
@@ -182,14 +183,12 @@ bool VouchedWithoutReference(const ProblemColumns& a, const Square& gram, const 
             }
         }
     }
+    InvertUpperTriangle(
+        m, [&c](int i, int l) { return c[i][l]; }, inverse);
     double inverseSquared = 0;
     for (int j = 0; j < m; ++j)
-        for (int i = j; i >= 0; --i) {
-            double x = i == j ? 1 : 0;
-            for (int l = i + 1; l <= j; ++l) x = x - c[i][l] * inverse[l][j];
-            inverse[i][j] = x / c[i][i];
+        for (int i = j; i >= 0; --i)
             inverseSquared = inverseSquared + inverse[i][j] * inverse[i][j];
-        }
     // The factor itself is only as good as the Gram matrix's rounding allows: where
     // that is not far below 1, the bound is not to be trusted.
     if (!(inverseSquared * (n + m) * m * epsilon < 1e-3)) return false;
@@ -248,14 +247,18 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
     // solution (ordinary, well-conditioned sets), it is shown at once.
     Square normal{}, gram{};
     const bool solved = SolveByRotations(copy, normal, gram, n, m) == FailNone;
+    // Rows 0..m of the matrix as the method leaves them, its solution in row 0.
+    const auto KeepNormalEquations = [&] {
+        for (int r = 0; r <= m; ++r)
+            for (int c = 0; c <= m; ++c) s.FitMatrix[r][c] = normal[r][c];
+    };
     ReferenceSolution vouched;
     if (solved && VouchedWithoutReference(copy, gram, normal, n, m, vouched)) {
         if (vouched.outcome == ReferenceSolution::Outcome::Overflow) {
             s.ComputationFailed = FailOverflow;
             return;
         }
-        for (int r = 0; r <= m; ++r)
-            for (int c = 0; c <= m; ++c) s.FitMatrix[r][c] = normal[r][c];
+        KeepNormalEquations();
         return;
     }
 
@@ -283,7 +286,6 @@ void SolveNormalEquations(std::int16_t n, std::int16_t m) {
         solved &&
         WeightedRelativeDifference(normal[0], reference, m) + reference.errorBound <= ShownAccuracy;
     const auto& solution = accurate ? normal[0] : reference.s;
-    for (int r = 0; r <= m; ++r)
-        for (int c = 0; c <= m; ++c) s.FitMatrix[r][c] = normal[r][c];
+    KeepNormalEquations();
     for (int k = 1; k <= m; ++k) s.FitMatrix[0][k] = solution[k];
 }

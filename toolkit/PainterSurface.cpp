@@ -127,15 +127,6 @@ void ImageSurface::PaintOn(QPainter& painter) const {
     painter.drawImage(0, 0, Image());
 }
 
-void ImageSurface::Release() {
-    QImage small(1, 1, QImage::Format_RGB32);
-    small.setDevicePixelRatio(image_.devicePixelRatio());
-    FillImage(small, background_);
-    image_ = std::move(small);
-    lazy_ = false;
-    blankWith_ = background_;
-}
-
 void ImageSurface::SetBackground(Color bgr) { background_ = ToQColor(bgr); }
 
 double ImageSurface::TextLineHeight() const {

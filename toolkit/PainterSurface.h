@@ -37,9 +37,6 @@ public:
     // Makes the image at least this many pixels (not device pixels), keeping what is
     // drawn.
     void EnsureSize(int widthPixels, int heightPixels);
-    // Gives the image's memory back, for a hidden window whose drawing is made again
-    // when it shows: the image is one pixel until the next EnsureSize.
-    void Release();
     void SetBackground(Color bgr);
     void SetLogicalWidth(double widthUnits) { logicalWidth_ = widthUnits; }
 
