@@ -46,6 +46,23 @@ TEST_F(Road, TitleWindowFillsTheScreenAndRefusalEnds) {
     EXPECT_TRUE(Ended());
 }
 
+TEST_F(Road, TitleGradientRepaintedInPartsIsTheWhole) {
+    // Parts of the window painted on their own (as an uncovered or hovered region is)
+    // give the very pixels of the whole, whatever rows they start and end at.
+    TitleWindow& title = Form1();
+    title.show();
+    const QImage whole = title.grab().toImage();
+    for (const QRect part : {QRect(0, 0, 1280, 1), QRect(100, 63, 500, 2), QRect(7, 130, 9, 200),
+                             QRect(1200, 1000, 80, 24), QRect(300, 383, 190, 35)}) {
+        const QImage piece = title.grab(part).toImage();
+        ASSERT_EQ(piece.size(), part.size());
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                ASSERT_EQ(piece.pixel(x, y), whole.pixel(part.x() + x, part.y() + y))
+                    << "pixel " << part.x() + x << ", " << part.y() + y;
+    }
+}
+
 TEST_F(Road, CountsOutsideThreeToFortyAreRefused) {
     driver.Type("2")
         .Answer(true)
